@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace wigglepad {
+
+// Posted after "wigglepad.allowSwipe" was stored; the delegate re-applies the lock-down.
+inline constexpr std::string_view kSwipeChangedNotification = "wigglepadSwipeChanged";
+// Posted when an adult confirms leaving; the delegate runs the quit sequence.
+inline constexpr std::string_view kExitNotification = "wigglepadExit";
+
+} // namespace wigglepad

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "PlayMode.h"
+
+#include <optional>
+
+namespace wigglepad {
+
+class SettingsStore;
+
+// The mode an adult chose with Start, or none while "wigglepad.modeChosen" is not true.
+std::optional<PlayMode> loadSavedMode(const SettingsStore& store);
+
+// Stores the mode's raw value, then marks the choice as made.
+void saveMode(SettingsStore& store, PlayMode mode);
+
+// The stored swipe setting; false when absent or ill-typed.
+bool loadAllowSwipe(const SettingsStore& store);
+
+} // namespace wigglepad

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "RandomSource.h"
+
+#include <random>
+
+namespace wigglepad {
+
+// Uniform draws from a generator seeded once by the system's random device.
+class SystemRandomSource final : public RandomSource {
+public:
+    SystemRandomSource();
+    double uniformReal(double low, double high) override;
+    std::int64_t uniformInt(std::int64_t bound) override;
+
+private:
+    std::mt19937_64 engine_;
+};
+
+} // namespace wigglepad

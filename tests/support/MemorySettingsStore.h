@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SettingsStore.h"
+
+#include <map>
+#include <string>
+#include <variant>
+
+namespace wigglepad {
+
+// Settings held in memory. Entries of the wrong type read as absent, as on disk.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    using Value = std::variant<bool, std::string, double>;
+
+    std::optional<bool> boolValue(std::string_view key) const override;
+    std::optional<std::string> stringValue(std::string_view key) const override;
+    void setBool(std::string_view key, bool value) override;
+    void setString(std::string_view key, std::string_view value) override;
+
+    // Stores any value, ill-typed ones included, to test how readers cope.
+    void setRaw(std::string_view key, Value value);
+    bool contains(std::string_view key) const;
+    int writeCount() const { return writes_; }
+
+private:
+    std::map<std::string, Value, std::less<>> values_;
+    int writes_ = 0;
+};
+
+} // namespace wigglepad
