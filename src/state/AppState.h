@@ -9,6 +9,7 @@
 #include "Point.h"
 #include "Published.h"
 #include "Ribbon.h"
+#include "SurfaceSize.h"
 #include "TimeStamp.h"
 #include "TrailPoint.h"
 
@@ -42,8 +43,8 @@ public:
     Published<std::vector<Bubble>> bubbles;
     Published<std::vector<BubbleParticle>> bubbleParticles;
     Published<std::vector<Ribbon>> ribbons;
-    Published<double> exitProgress;     // Escape hold, 0...1
-    Published<double> menuHoldProgress; // M hold, 0...1
+    Published<double> exitProgress;                 // Escape hold, 0...1
+    Published<double> menuHoldProgress;             // M hold, 0...1
     Published<std::optional<Point>> cursorPosition; // absent while an adult screen is open
     Published<std::optional<Point>> dragStart;      // where the current left-button drag began
     Published<std::optional<Point>> dragCurrent;    // where it is now
@@ -74,14 +75,21 @@ public:
     Point cursorVelocity() const { return cursorVelocity_; }
 
 private:
+    void addShape(PlayShape shape);
+    void updateCursorVelocity(double dt);
+    void pushShapesAwayFromCursor(double dt);
+    void popBubblesNearCursor();
+    void letBubbleEnter(double dt, SurfaceSize surface);
+    void expireParticles(TimeStamp now);
+
     const Clock& clock_;
     const ScreenSource& screen_;
     RandomSource& random_;
 
-    std::int64_t colorIndex_ = 0;       // trail points made so far
-    TimeStamp lastTick_;                // the previous frame step's time
+    std::int64_t colorIndex_ = 0;        // trail points made so far
+    TimeStamp lastTick_;                 // the previous frame step's time
     std::optional<Point> prevCursorPos_; // cursor at the previous frame step
-    Point cursorVelocity_;              // points per second
+    Point cursorVelocity_;               // points per second
 };
 
 } // namespace wigglepad

@@ -1,0 +1,392 @@
+#include "AppState.h"
+
+#include "Clock.h"
+#include "Palette.h"
+#include "RandomSource.h"
+#include "SavedMode.h"
+#include "ScreenSource.h"
+#include "SettingsStore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace wigglepad {
+
+namespace {
+
+// Caps of the play lists; each drops its oldest records.
+constexpr std::size_t kMostShapes = 40;
+constexpr std::size_t kMostRibbons = 15;
+constexpr std::size_t kMostTrailPoints = 300;
+constexpr std::size_t kMostParticles = 100;
+constexpr std::size_t kMostBubbles = 8;
+// A frame may pop every bubble before the particle cap applies.
+constexpr std::int64_t kSmallestBurst = 8;
+constexpr std::int64_t kBurstSizes = 5; // 8 to 12 particles
+constexpr std::size_t kParticlesBeforeCap =
+    kMostParticles + kMostBubbles * static_cast<std::size_t>(kSmallestBurst + kBurstSizes - 1);
+
+// Spawning from input.
+constexpr double kFigureMargin = 60.0;    // figures keep this far from the edges
+constexpr double kCharacterMargin = 80.0; // characters are larger
+constexpr std::int64_t kFigureKinds = 3;
+constexpr double kSmallestFigure = 40.0;
+constexpr double kLargestFigure = 160.0;
+constexpr double kSmallestCharacter = 110.0;
+constexpr double kLargestCharacter = 190.0;
+constexpr std::int64_t kSidewaysTossSteps = 121; // -60 to 60 points/s
+constexpr std::int64_t kUpwardTossSteps = 81;    // -80 to 0 points/s
+constexpr double kSidewaysTossOffset = 60.0;
+constexpr double kUpwardTossOffset = 80.0;
+constexpr double kShortestRibbon = 20.0;
+constexpr double kRibbonBend = 0.3; // control points sit this share of the chord off its middle
+constexpr double kThinnestRibbon = 6.0;
+constexpr double kWidestRibbon = 14.0;
+constexpr double kTrailSmoothing = 0.4; // share of the way to the pointer each trail point moves
+
+// The frame step.
+constexpr double kLongestFrame = 0.5; // longer gaps are pauses, not frames
+constexpr double kGravity = 120.0;    // points/s²
+constexpr double kBounceKeeps = 0.5;
+constexpr double kFloorFriction = 0.9;
+constexpr double kSettlingSpeed = 10.0;
+constexpr double kSettlingBand = 2.0;
+constexpr double kCursorReachBeyondHalf = 40.0;
+constexpr double kCursorPush = 600.0; // points/s² right next to the cursor
+constexpr double kNoPushWithin = 0.1;
+constexpr double kFlingSpeed = 20.0;
+constexpr double kFlingShare = 0.06;
+constexpr double kPopReachBeyondRadius = 18.0;
+constexpr double kBubblesPerSecond = 0.5;
+constexpr double kParticleJitter = 0.3; // radians
+constexpr double kSlowestParticle = 60.0;
+constexpr double kFastestParticle = 150.0;
+constexpr double kSmallestParticle = 4.0;
+constexpr double kLargestParticle = 8.0;
+
+// Lifetimes, in seconds.
+constexpr double kParticleLife = 0.6;
+constexpr double kTrailPointLife = 2.0;
+constexpr double kRibbonLife = 4.0;
+constexpr double kUnsettledShapeLife = 18.0;
+constexpr double kSettledShapeLife = 3.0;
+
+template <class T>
+void dropOldestBeyond(Published<std::vector<T>>& list, std::size_t cap) {
+    if (list.get().size() > cap) {
+        list.modify([cap](std::vector<T>& records) {
+            records.erase(records.begin(), records.end() - static_cast<std::ptrdiff_t>(cap));
+        });
+    }
+}
+
+template <class T>
+void append(Published<std::vector<T>>& list, T record) {
+    list.modify([&record](std::vector<T>& records) { records.push_back(std::move(record)); });
+}
+
+template <class T>
+void appendCapped(Published<std::vector<T>>& list, T record, std::size_t cap) {
+    append(list, std::move(record));
+    dropOldestBeyond(list, cap);
+}
+
+template <class T, class Predicate>
+void removeWhere(Published<std::vector<T>>& list, Predicate expired) {
+    list.modify([&expired](std::vector<T>& records) { std::erase_if(records, expired); });
+}
+
+// A random place in the upper half of the surface, `margin` in from its edges; the middle of a
+// range that a tiny surface leaves empty.
+Point randomUpperPlace(RandomSource& random, SurfaceSize surface, double margin) {
+    const double x = random.uniformRealClamped(margin, surface.width - margin);
+    const double y = random.uniformRealClamped(margin, surface.height * 0.5);
+    return {x, y};
+}
+
+// A small sideways push and an upward toss, in whole points per second.
+Point randomToss(RandomSource& random) {
+    const auto sideways = static_cast<double>(random.uniformInt(kSidewaysTossSteps));
+    const auto upward = static_cast<double>(random.uniformInt(kUpwardTossSteps));
+    return {sideways - kSidewaysTossOffset, upward - kUpwardTossOffset};
+}
+
+// Gravity, motion, the walls, the floor, the ceiling, and coming to rest on the floor.
+void fall(PlayShape& shape, double dt, SurfaceSize surface, TimeStamp now) {
+    const double half = shape.size * 0.5;
+    Point& p = shape.position;
+    Point& v = shape.velocity;
+    v.y += kGravity * dt;
+    p.x += v.x * dt;
+    p.y += v.y * dt;
+    if (p.x < half) {
+        p.x = half;
+        v.x = std::abs(v.x) * kBounceKeeps;
+    } else if (p.x > surface.width - half) {
+        p.x = surface.width - half;
+        v.x = -std::abs(v.x) * kBounceKeeps;
+    }
+    if (p.y > surface.height - half) {
+        p.y = surface.height - half;
+        v.y = -std::abs(v.y) * kBounceKeeps;
+        v.x *= kFloorFriction;
+    }
+    if (p.y < half) {
+        p.y = half;
+        v.y = std::abs(v.y) * kBounceKeeps;
+    }
+    if (v.length() < kSettlingSpeed && p.y > surface.height - half - kSettlingBand) {
+        shape.settled = true;
+        shape.settledTime = now;
+        v = {};
+    }
+}
+
+// Pushes a shape in reach straight away from the cursor, strongest next to it, adds a share of a
+// fast cursor's own motion, and wakes a resting shape. The new velocity moves it next frame.
+void pushAway(PlayShape& shape, Point cursor, Point cursorVelocity, double dt) {
+    const Point d = shape.position - cursor;
+    const double dist = d.length();
+    const double reach = shape.size * 0.5 + kCursorReachBeyondHalf;
+    if (!(dist < reach && dist > kNoPushWithin)) {
+        return;
+    }
+    shape.velocity = shape.velocity + d / dist * (1.0 - dist / reach) * kCursorPush * dt;
+    if (cursorVelocity.length() > kFlingSpeed) {
+        shape.velocity = shape.velocity + cursorVelocity * kFlingShare;
+    }
+    if (shape.settled) {
+        shape.settled = false;
+        shape.settledTime.reset();
+    }
+}
+
+// Bubbles never lose speed and are never clamped: one outside the surface turns inwards.
+void drift(Bubble& bubble, double dt, SurfaceSize surface) {
+    bubble.position = bubble.position + bubble.velocity * dt;
+    const Point p = bubble.position;
+    Point& v = bubble.velocity;
+    const double r = bubble.radius;
+    if (p.x < r) {
+        v.x = std::abs(v.x);
+    }
+    if (p.x > surface.width - r) {
+        v.x = -std::abs(v.x);
+    }
+    if (p.y < r) {
+        v.y = std::abs(v.y);
+    }
+    if (p.y > surface.height - r) {
+        v.y = -std::abs(v.y);
+    }
+}
+
+} // namespace
+
+AppState::AppState(const Clock& clock, const ScreenSource& screen, RandomSource& random,
+                   const SettingsStore& settings)
+    : trail(objectWillChange, {})
+    , shapes(objectWillChange, {})
+    , bubbles(objectWillChange, {})
+    , bubbleParticles(objectWillChange, {})
+    , ribbons(objectWillChange, {})
+    , exitProgress(objectWillChange, 0.0)
+    , menuHoldProgress(objectWillChange, 0.0)
+    , cursorPosition(objectWillChange, std::nullopt)
+    , dragStart(objectWillChange, std::nullopt)
+    , dragCurrent(objectWillChange, std::nullopt)
+    , showBanner(objectWillChange, true)
+    , showExitConfirm(objectWillChange, false)
+    , showMenu(objectWillChange, !loadSavedMode(settings).has_value())
+    , mode(objectWillChange, loadSavedMode(settings).value_or(PlayMode::sensory))
+    , allowSwipe(objectWillChange, loadAllowSwipe(settings))
+    , clock_(clock)
+    , screen_(screen)
+    , random_(random)
+    , lastTick_(clock.now()) {
+    // Room for every list at its fullest, so steady play never allocates.
+    trail.unannounced().reserve(kMostTrailPoints + 1);
+    shapes.unannounced().reserve(kMostShapes + 1);
+    bubbles.unannounced().reserve(kMostBubbles);
+    bubbleParticles.unannounced().reserve(kParticlesBeforeCap);
+    ribbons.unannounced().reserve(kMostRibbons + 1);
+}
+
+void AppState::addTrailPoint(Point pointer) {
+    const std::vector<TrailPoint>& points = trail.get();
+    Point position = pointer;
+    if (!points.empty()) {
+        const Point last = points.back().position;
+        position = last + (pointer - last) * kTrailSmoothing;
+    }
+    const Color color = trailColor(colorIndex_);
+    ++colorIndex_;
+    appendCapped(trail, TrailPoint{position, color, clock_.now()}, kMostTrailPoints);
+}
+
+void AppState::spawnShape(std::optional<Point> at, double jitter) {
+    PlayShape shape;
+    shape.position = at ? *at : randomUpperPlace(random_, screen_.surfaceSize(), kFigureMargin);
+    if (jitter > 0.0) {
+        shape.position.x += random_.uniformReal(-jitter, jitter);
+        shape.position.y += random_.uniformReal(-jitter, jitter);
+    }
+    shape.color = randomPaletteColor(random_);
+    shape.kind = static_cast<int>(random_.uniformInt(kFigureKinds));
+    shape.size = random_.uniformReal(kSmallestFigure, kLargestFigure);
+    addShape(std::move(shape));
+}
+
+void AppState::spawnCharacter(std::string character, std::optional<Point> at) {
+    PlayShape shape;
+    shape.position = at ? *at : randomUpperPlace(random_, screen_.surfaceSize(), kCharacterMargin);
+    shape.color = randomPaletteColor(random_);
+    shape.size = random_.uniformReal(kSmallestCharacter, kLargestCharacter);
+    shape.character = std::move(character);
+    addShape(std::move(shape));
+}
+
+// Tosses a new figure or character and adds it; figures and characters share one cap.
+void AppState::addShape(PlayShape shape) {
+    shape.velocity = randomToss(random_);
+    shape.born = clock_.now();
+    shape.id = Uuid::random();
+    appendCapped(shapes, std::move(shape), kMostShapes);
+}
+
+void AppState::addRibbon(Point end) {
+    if (!dragStart.get()) {
+        return;
+    }
+    const Point start = *dragStart.get();
+    const Point d = end - start;
+    if (d.length() > kShortestRibbon) {
+        const Point mid = midpoint(start, end);
+        Ribbon ribbon;
+        ribbon.id = Uuid::random();
+        ribbon.startPoint = start;
+        ribbon.endPoint = end;
+        ribbon.control1 = {mid.x - kRibbonBend * d.y, mid.y + kRibbonBend * d.x};
+        ribbon.control2 = {mid.x + kRibbonBend * d.y, mid.y - kRibbonBend * d.x};
+        ribbon.color = randomPaletteColor(random_);
+        ribbon.width = random_.uniformReal(kThinnestRibbon, kWidestRibbon);
+        ribbon.born = clock_.now();
+        appendCapped(ribbons, ribbon, kMostRibbons);
+    }
+    dragStart.set(std::nullopt);
+    dragCurrent.set(std::nullopt);
+}
+
+void AppState::frameStep() {
+    const TimeStamp now = clock_.now();
+    const double dt = now - lastTick_;
+    lastTick_ = now;
+    if (!(dt > 0.0 && dt < kLongestFrame)) {
+        return;
+    }
+    const SurfaceSize surface = screen_.surfaceSize();
+    for (PlayShape& shape : shapes.unannounced()) {
+        if (!shape.settled) {
+            fall(shape, dt, surface, now);
+        }
+    }
+    updateCursorVelocity(dt);
+    pushShapesAwayFromCursor(dt);
+    for (Bubble& bubble : bubbles.unannounced()) {
+        drift(bubble, dt, surface);
+    }
+    popBubblesNearCursor();
+    letBubbleEnter(dt, surface);
+    expireParticles(now);
+    // The shapes and bubbles changed in place, which no write to a list has announced.
+    objectWillChange.announce();
+}
+
+void AppState::updateCursorVelocity(double dt) {
+    const std::optional<Point>& cursor = cursorPosition.get();
+    if (cursor && prevCursorPos_) {
+        cursorVelocity_ = (*cursor - *prevCursorPos_) / dt;
+    }
+    prevCursorPos_ = cursor;
+}
+
+void AppState::pushShapesAwayFromCursor(double dt) {
+    const std::optional<Point> cursor = cursorPosition.get();
+    if (!cursor) {
+        return;
+    }
+    for (PlayShape& shape : shapes.unannounced()) {
+        pushAway(shape, *cursor, cursorVelocity_, dt);
+    }
+}
+
+// Pops, in list order, every bubble the cursor touches; the rest keep their order. The list
+// counts as changed whenever there is a cursor, popped or not.
+void AppState::popBubblesNearCursor() {
+    const std::optional<Point> cursor = cursorPosition.get();
+    if (!cursor) {
+        return;
+    }
+    bubbles.modify([&](std::vector<Bubble>& list) {
+        auto kept = list.begin();
+        for (auto it = list.begin(); it != list.end(); ++it) {
+            if (distance(it->position, *cursor) < it->radius + kPopReachBeyondRadius) {
+                popBubble(*it);
+            } else {
+                *kept++ = *it;
+            }
+        }
+        list.erase(kept, list.end());
+    });
+}
+
+void AppState::letBubbleEnter(double dt, SurfaceSize surface) {
+    if (bubbles.get().size() >= kMostBubbles) {
+        return;
+    }
+    if (random_.uniformReal(0.0, 1.0) < dt * kBubblesPerSecond) {
+        append(bubbles, Bubble::enteringFromEdge(surface, random_));
+    }
+}
+
+void AppState::expireParticles(TimeStamp now) {
+    removeWhere(bubbleParticles,
+                [now](const BubbleParticle& p) { return now - p.born > kParticleLife; });
+    dropOldestBeyond(bubbleParticles, kMostParticles);
+}
+
+// A burst of 8 to 12 particles spread evenly round the full circle, each direction jittered.
+void AppState::popBubble(const Bubble& bubble) {
+    const Point centre = bubble.position;
+    const Color color = bubble.color;
+    const std::int64_t count = kSmallestBurst + random_.uniformInt(kBurstSizes);
+    const TimeStamp burst = clock_.now();
+    for (std::int64_t i = 0; i < count; ++i) {
+        const double jitter = random_.uniformReal(-kParticleJitter, kParticleJitter);
+        const double angle =
+            static_cast<double>(i) / static_cast<double>(count) * 2.0 * std::numbers::pi + jitter;
+        const double speed = random_.uniformReal(kSlowestParticle, kFastestParticle);
+        const double size = random_.uniformReal(kSmallestParticle, kLargestParticle);
+        append(bubbleParticles,
+               BubbleParticle{
+                   centre, {std::cos(angle) * speed, std::sin(angle) * speed}, color, size, burst});
+    }
+}
+
+void AppState::pruneExpired() {
+    const TimeStamp now = clock_.now();
+    removeWhere(trail, [now](const TrailPoint& p) { return now - p.born > kTrailPointLife; });
+    removeWhere(shapes, [now](const PlayShape& s) {
+        return s.settledTime ? now - *s.settledTime > kSettledShapeLife
+                             : now - s.born > kUnsettledShapeLife;
+    });
+    removeWhere(ribbons, [now](const Ribbon& r) { return now - r.born > kRibbonLife; });
+}
+
+Color AppState::currentTrailColor() const {
+    const std::vector<TrailPoint>& points = trail.get();
+    return points.empty() ? palette()[0] : points.back().color;
+}
+
+} // namespace wigglepad

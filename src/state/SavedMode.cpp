@@ -1,0 +1,25 @@
+#include "SavedMode.h"
+
+#include "SettingsKeys.h"
+#include "SettingsStore.h"
+
+namespace wigglepad {
+
+std::optional<PlayMode> loadSavedMode(const SettingsStore& store) {
+    if (!store.boolValue(kModeChosenKey).value_or(false)) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> raw = store.stringValue(kModeKey);
+    return raw ? parsePlayMode(*raw) : std::nullopt;
+}
+
+void saveMode(SettingsStore& store, PlayMode mode) {
+    store.setString(kModeKey, rawValue(mode));
+    store.setBool(kModeChosenKey, true);
+}
+
+bool loadAllowSwipe(const SettingsStore& store) {
+    return store.boolValue(kAllowSwipeKey).value_or(false);
+}
+
+} // namespace wigglepad
