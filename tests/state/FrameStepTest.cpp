@@ -1,0 +1,211 @@
+#include "Palette.h"
+#include "PlayStateFixture.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace wigglepad {
+namespace {
+
+using FrameStepTest = PlayStateFixture;
+
+// Cancels one step of gravity, so a shape keeps its height for one frame.
+constexpr double kHover = -120.0 * kStep;
+
+TEST_F(FrameStepTest, PausesAndBackwardClocksOnlyMoveLastTick) {
+    addShape(shapeAt({500, 300}, 80, {10, 10}));
+    for (double dt : {0.0, -0.25, 0.5}) {
+        step(dt);
+        EXPECT_EQ(announcements, 0) << dt;
+        EXPECT_EQ(state.lastTick(), clock.now()) << dt;
+        EXPECT_EQ(shape(0).position, (Point{500, 300})) << dt;
+    }
+    step();
+    EXPECT_EQ(shape(0).velocity.y, 10.0 + 120.0 * kStep);
+    EXPECT_EQ(announcements, 2); // the particle pass and the closing one: no cursor, no bubble
+}
+
+TEST_F(FrameStepTest, SideWallsFloorAndCeilingBounceAtHalfSpeed) {
+    addShape(shapeAt({20, 300}, 100, {-40, kHover}));
+    addShape(shapeAt({1430, 300}, 100, {64, kHover}));
+    addShape(shapeAt({700, 859}, 80, {64, 128}));
+    addShape(shapeAt({700, 30}, 80, {0, -64}));
+    step();
+    EXPECT_EQ(shape(0).position, (Point{50, 300}));
+    EXPECT_EQ(shape(0).velocity.x, 20.0);
+    EXPECT_EQ(shape(1).position.x, 1390.0);
+    EXPECT_EQ(shape(1).velocity.x, -32.0);
+    EXPECT_EQ(shape(2).position.y, kHeight - 40);
+    EXPECT_EQ(shape(2).velocity, (Point{64 * 0.9, -(128 + 120 * kStep) * 0.5}));
+    EXPECT_EQ(shape(3).position.y, 40.0);
+    EXPECT_EQ(shape(3).velocity.y, (64 - 120 * kStep) * 0.5);
+}
+
+struct Settling {
+    double aboveFloor;
+    double speed;
+    bool settles;
+};
+
+class SettlingBand : public PlayStateFixture, public ::testing::WithParamInterface<Settling> {};
+
+TEST_P(SettlingBand, SlowShapesOnTheFloorComeToRest) {
+    const Settling& c = GetParam();
+    addShape(shapeAt({700, kHeight - 50 - c.aboveFloor}, 100, {c.speed, kHover}));
+    step();
+    EXPECT_EQ(shape(0).settled, c.settles);
+    EXPECT_EQ(shape(0).settledTime, c.settles ? std::optional(clock.now()) : std::nullopt);
+    if (c.settles) {
+        EXPECT_EQ(shape(0).velocity, (Point{0, 0}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds, SettlingBand,
+                         ::testing::Values(Settling{0, 9, true}, Settling{1.5, 9, true},
+                                           Settling{1.5, 10, false}, Settling{2.5, 9, false}));
+
+TEST_F(FrameStepTest, CursorPushesAndWakesARestingShapeButNotFromItsCentre) {
+    PlayShape resting = shapeAt({500, 880}, 40);
+    resting.settled = true;
+    resting.settledTime = clock.now();
+    addShape(resting);
+    resting.position.x = 490.05;
+    addShape(resting);
+    state.cursorPosition.set(Point{490, 880});
+    step();
+    EXPECT_EQ(shape(0).position, (Point{500, 880}));
+    EXPECT_NEAR(shape(0).velocity.x, (50.0 / 60.0) * 600.0 * kStep, 1e-12);
+    EXPECT_EQ(shape(0).velocity.y, 0.0);
+    EXPECT_FALSE(shape(0).settled || shape(0).settledTime);
+    EXPECT_TRUE(shape(1).settled);
+    EXPECT_EQ(shape(1).velocity, (Point{0, 0}));
+    EXPECT_EQ(announcements, 3); // bubbles, particles, closing
+}
+
+TEST_F(FrameStepTest, FastCursorFlingsShapesInReachAndKeepsItsVelocityWhenGone) {
+    addShape(shapeAt({500, 300}, 40, {0, kHover}));
+    state.cursorPosition.set(Point{400, 300});
+    step();
+    state.cursorPosition.set(Point{480, 300});
+    step();
+    EXPECT_EQ(state.cursorVelocity(), (Point{80 / kStep, 0}));
+    EXPECT_NEAR(shape(0).velocity.x, (1 - 20.0 / 60.0) * 600 * kStep + 0.06 * 80 / kStep, 1e-3);
+    state.cursorPosition.set(std::nullopt);
+    const Point before = shape(0).velocity;
+    step();
+    EXPECT_EQ(state.cursorVelocity(), (Point{80 / kStep, 0}));
+    EXPECT_EQ(state.prevCursorPos(), std::nullopt);
+    EXPECT_EQ(shape(0).velocity.x, before.x);
+}
+
+TEST_F(FrameStepTest, BubblesDriftAndTurnBackInsideWithoutClamping) {
+    state.bubbles.unannounced().push_back(bubbleAt({-40, 300}, 40));
+    state.bubbles.unannounced().back().velocity = {-64, 64};
+    step();
+    const Bubble& b = state.bubbles.get().front();
+    EXPECT_EQ(b.position, (Point{-41, 301}));
+    EXPECT_EQ(b.velocity, (Point{64, 64}));
+}
+
+TEST_F(FrameStepTest, CursorPopsTouchedBubblesInListOrderIntoEvenlySpreadBursts) {
+    const Point cursor{500, 400};
+    for (const Bubble& b : {bubbleAt({557.9, 400}, 40, palette()[1]), bubbleAt({558, 400}, 40),
+                            bubbleAt({500, 350}, 40, palette()[2]), bubbleAt({442, 400}, 40)}) {
+        state.bubbles.unannounced().push_back(b);
+    }
+    state.cursorPosition.set(cursor);
+    random.push(0.0); // 8 particles in the first burst; the rest of the script is midpoints
+    step();
+    ASSERT_EQ(state.bubbles.get().size(), 2U);
+    EXPECT_EQ(state.bubbles.get()[0].position.x, 558.0);
+    EXPECT_EQ(state.bubbles.get()[1].position.x, 442.0);
+    const auto& particles = state.bubbleParticles.get();
+    ASSERT_EQ(particles.size(), 8U + 10U);
+    EXPECT_EQ(particles[0].position, (Point{557.9, 400}));
+    EXPECT_EQ(particles[0].color, palette()[1]);
+    EXPECT_EQ(particles[8].color, palette()[2]);
+    EXPECT_NEAR(particles[2].velocity.x, 0.0, 1e-9); // a quarter turn, no jitter, speed 105
+    EXPECT_NEAR(particles[2].velocity.y, 105.0, 1e-9);
+    EXPECT_EQ(particles[17].born, clock.now());
+    const auto& draws = random.draws();
+    EXPECT_EQ(draws[0].high, 4.0); // burst size, then jitter, speed, size per particle
+    EXPECT_EQ(draws[1].low, -0.3);
+    EXPECT_EQ(draws[2].low, 60.0);
+    EXPECT_EQ(draws[3].low, 4.0);
+    EXPECT_EQ(announcements, 1 + 18 + 1 + 1);
+}
+
+TEST_F(FrameStepTest, ABubbleMayEnterOnlyWhileFewerThanEightDrift) {
+    for (int i = 0; i < 7; ++i) {
+        state.bubbles.unannounced().push_back(bubbleAt({700, 450}, 30));
+    }
+    random.push(0.0);
+    step();
+    ASSERT_EQ(state.bubbles.get().size(), 8U);
+    EXPECT_EQ(random.draws().front().high, 1.0);
+    random.clearLog();
+    random.push(0.0);
+    step();
+    EXPECT_TRUE(random.draws().empty());
+}
+
+TEST_F(FrameStepTest, ParticlesExpireAfterTheirLifeAndBeyondTheCapOfAHundred) {
+    clock.set(1.0 - kStep);
+    state.frameStep();
+    ASSERT_EQ(1.0 - (1.0 - 0.6), 0.6); // the ages below are exact
+    auto& particles = state.bubbleParticles.unannounced();
+    particles.push_back({{}, {}, {}, 1.0, 1.0 - 0.61});
+    particles.push_back({{}, {}, {}, 2.0, 1.0 - 0.6});
+    for (int i = 0; i < 100; ++i) {
+        particles.push_back({{}, {}, {}, 3.0, 1.0});
+    }
+    step();
+    ASSERT_EQ(state.bubbleParticles.get().size(), 100U);
+    EXPECT_EQ(state.bubbleParticles.get().front().size, 3.0);
+    EXPECT_EQ(announcements, 3);
+}
+
+TEST_F(FrameStepTest, PruningRemovesWhatHasOutlivedItsTimeKeepingTheOrder) {
+    const TimeStamp now = clock.now();
+    state.trail.unannounced() = {{{1, 0}, {}, now - 2.5}, {{2, 0}, {}, now - 2.0}};
+    PlayShape settledLongAgo = shapeAt({1, 0}, 40);
+    settledLongAgo.born = now - 30;
+    settledLongAgo.settled = true;
+    settledLongAgo.settledTime = now - 2.5;
+    PlayShape woken = settledLongAgo;
+    woken.settled = false;
+    woken.settledTime.reset();
+    addShape(settledLongAgo);
+    settledLongAgo.settledTime = now - 3.5;
+    addShape(settledLongAgo);
+    addShape(woken);
+    addShape(shapeAt({2, 0}, 40));
+    shape(3).born = now - 17;
+    state.ribbons.unannounced().resize(2);
+    state.ribbons.unannounced()[0].born = now - 4.1;
+    state.ribbons.unannounced()[1].born = now - 3.9;
+    announcements = 0;
+    state.pruneExpired();
+    EXPECT_EQ(announcements, 3);
+    ASSERT_EQ(state.trail.get().size(), 1U);
+    EXPECT_EQ(state.trail.get()[0].position.x, 2.0);
+    ASSERT_EQ(state.shapes.get().size(), 2U);
+    EXPECT_EQ(state.shapes.get()[0].settledTime, now - 2.5);
+    EXPECT_EQ(state.shapes.get()[1].born, now - 17);
+    ASSERT_EQ(state.ribbons.get().size(), 1U);
+    EXPECT_EQ(state.ribbons.get()[0].born, now - 3.9);
+}
+
+TEST_F(FrameStepTest, KeepsPlayingOnASurfaceSmallerThanItsRecords) {
+    screen.setSize(SurfaceSize{30, 20});
+    addShape(shapeAt({15, 10}, 160, {50, -50}));
+    for (int i = 0; i < 200; ++i) {
+        random.push(0.0); // a bubble enters whenever it may
+        step();
+    }
+    EXPECT_EQ(state.bubbles.get().size(), 8U);
+    EXPECT_TRUE(std::isfinite(shape(0).position.x) && std::isfinite(shape(0).position.y));
+}
+
+} // namespace
+} // namespace wigglepad

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "AppState.h"
+#include "FakeClock.h"
+#include "FakeScreen.h"
+#include "MemorySettingsStore.h"
+#include "ScriptedRandomSource.h"
+
+#include <gtest/gtest.h>
+
+namespace wigglepad {
+
+// One frame in the tests: a binary fraction, so times and ages compare exactly.
+inline constexpr double kStep = 1.0 / 64.0;
+inline constexpr double kHeight = 900.0; // of the fixture's surface
+
+// A play state on a 1440 x 900 surface with a hand-driven clock, scripted draws and a count of
+// its announcements.
+class PlayStateFixture : public ::testing::Test {
+protected:
+    PlayStateFixture() {
+        state.objectWillChange.subscribe([this] { ++announcements; });
+    }
+
+    // One frame step kStep after the previous one, counting only its announcements.
+    void step(double dt = kStep) {
+        clock.advance(dt);
+        announcements = 0;
+        state.frameStep();
+    }
+
+    void addShape(PlayShape shape) { state.shapes.unannounced().push_back(std::move(shape)); }
+
+    PlayShape& shape(std::size_t index) { return state.shapes.unannounced().at(index); }
+
+    static PlayShape shapeAt(Point position, double size, Point velocity = {}) {
+        PlayShape shape;
+        shape.position = position;
+        shape.size = size;
+        shape.velocity = velocity;
+        return shape;
+    }
+
+    static Bubble bubbleAt(Point position, double radius, Color color = {}) {
+        Bubble bubble;
+        bubble.position = position;
+        bubble.radius = radius;
+        bubble.color = color;
+        return bubble;
+    }
+
+    FakeClock clock{1.0};
+    FakeScreen screen;
+    ScriptedRandomSource random;
+    MemorySettingsStore settings;
+    AppState state{clock, screen, random, settings};
+    int announcements = 0;
+};
+
+} // namespace wigglepad
