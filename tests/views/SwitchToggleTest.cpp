@@ -1,0 +1,81 @@
+#include "SwitchToggle.h"
+
+#include "AnimationTransaction.h"
+#include "LightAppearance.h"
+#include "WidgetPixels.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace wigglepad {
+namespace {
+
+bool knobSettlesAt(const SwitchToggle& toggle, qreal end) {
+    return QTest::qWaitFor([&] { return toggle.knobPosition() == end; });
+}
+
+// A point of the track clear of the knob, which sits at the end of the current state.
+QColor trackColour(SwitchToggle& toggle) {
+    const QImage image = paintedOver(toggle, Qt::white);
+    const int x = toggle.isChecked() ? 6 : image.width() - 6;
+    return image.pixelColor(x, image.height() / 2);
+}
+
+TEST(SwitchToggleTest, StartsOffAndTakesNoFocusUnlessAsked) {
+    SwitchToggle toggle;
+    EXPECT_TRUE(toggle.isCheckable());
+    EXPECT_FALSE(toggle.isChecked());
+    EXPECT_EQ(toggle.knobPosition(), 0.0);
+    EXPECT_EQ(toggle.focusPolicy(), Qt::NoFocus);
+}
+
+TEST(SwitchToggleTest, AClickFlipsItAndTheKnobSlidesOver) {
+    SwitchToggle toggle;
+    QSignalSpy toggled(&toggle, &SwitchToggle::toggled);
+    QTest::mouseClick(&toggle, Qt::LeftButton);
+    EXPECT_TRUE(toggle.isChecked());
+    ASSERT_EQ(toggled.count(), 1);
+    EXPECT_TRUE(toggled.at(0).at(0).toBool());
+    EXPECT_LT(toggle.knobPosition(), 1.0) << "the knob slides rather than jumps";
+    EXPECT_TRUE(knobSettlesAt(toggle, 1.0));
+
+    QTest::mouseClick(&toggle, Qt::LeftButton);
+    EXPECT_FALSE(toggle.isChecked());
+    EXPECT_TRUE(knobSettlesAt(toggle, 0.0));
+}
+
+TEST(SwitchToggleTest, SpaceFlipsItOnceMadeFocusable) {
+    QWidget window;
+    auto* toggle = new SwitchToggle(&window);
+    toggle->setFocusPolicy(Qt::StrongFocus);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    toggle->setFocus();
+    ASSERT_TRUE(toggle->hasFocus());
+    QTest::keyClick(window.windowHandle(), Qt::Key_Space);
+    EXPECT_TRUE(toggle->isChecked());
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(toggle->isChecked()) << "Return is not a switch key";
+}
+
+// The menu sets the switch from the state on every update: that must not animate.
+TEST(SwitchToggleTest, SettingItMovesTheKnobAtOnceUnlessAnimated) {
+    SwitchToggle toggle;
+    toggle.setChecked(true);
+    EXPECT_EQ(toggle.knobPosition(), 1.0);
+    withAnimation([&] { toggle.setChecked(false); });
+    EXPECT_GT(toggle.knobPosition(), 0.0);
+    EXPECT_TRUE(knobSettlesAt(toggle, 0.0));
+}
+
+TEST(SwitchToggleTest, TheTrackIsAccentColouredOnlyWhenOn) {
+    SwitchToggle toggle;
+    toggle.resize(toggle.sizeHint());
+    EXPECT_FALSE(near(trackColour(toggle), LightAppearance::accent(), 40));
+    toggle.setChecked(true);
+    EXPECT_TRUE(near(trackColour(toggle), LightAppearance::accent()));
+}
+
+} // namespace
+} // namespace wigglepad
