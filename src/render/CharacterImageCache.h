@@ -1,0 +1,50 @@
+#pragma once
+
+#include "LruCache.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <compare>
+#include <string>
+
+namespace wigglepad {
+
+// Characters pre-rendered once per (character, size, colour, pixel density): copying an image
+// costs far less per frame than laying out and filling large glyph outlines.
+class CharacterImageCache {
+public:
+    static constexpr std::size_t kDefaultCapacity = 48; // the 40 shapes a surface can hold, all
+                                                        // characters, and a few coming in
+
+    struct Rendered {
+        QImage image;   // the glyph's ink in the character's colour, fully opaque where inked
+        QPointF offset; // from the centre of the laid-out text to the image's top-left, points
+    };
+
+    explicit CharacterImageCache(std::size_t capacity = kDefaultCapacity);
+
+    // The character as drawn in the heavy rounded face at `pointSize` (one point per surface
+    // point). The reference stays valid until the next call.
+    const Rendered& rendered(const std::string& character, qreal pointSize, const QColor& color,
+                             qreal devicePixelRatio);
+    std::size_t size() const { return cache_.size(); }
+
+    // The heavy rounded face at a pixel size; a bold sans when it is not installed.
+    static QFont characterFont(int pixelSize);
+
+private:
+    struct Key {
+        std::string character;
+        int pixelSize;
+        QRgb rgba;
+        int devicePixelRatioPercent;
+        auto operator<=>(const Key&) const = default;
+    };
+    static Rendered render(const Key& key);
+
+    LruCache<Key, Rendered> cache_;
+};
+
+} // namespace wigglepad
