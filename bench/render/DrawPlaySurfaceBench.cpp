@@ -1,0 +1,168 @@
+// Frame times of the play surface renderer on a full surface, one frame per sample, so the
+// median and the 99th percentile are those of single frames.
+#include "FullSurface.h"
+#include "RenderCaches.h"
+#include "drawBubbles.h"
+#include "drawCursorMarker.h"
+#include "drawHoldBars.h"
+#include "drawPlaySurface.h"
+#include "drawRibbons.h"
+#include "drawShapes.h"
+#include "drawTrail.h"
+#include "paintOnPoolThread.h"
+#include "paintPlaySurface.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace wigglepad {
+namespace {
+
+constexpr int kFrames = 300;
+const QColor kBackground = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
+
+double percentile99(const std::vector<double>& samples) {
+    std::vector<double> sorted = samples;
+    std::sort(sorted.begin(), sorted.end());
+    const auto rank =
+        static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(sorted.size())));
+    return sorted[std::max<std::size_t>(rank, 1) - 1];
+}
+
+// An opaque window's backing store on X11 holds RGB32 pixels.
+QImage frameImage(int width, int height) {
+    return QImage(width, height, QImage::Format_RGB32);
+}
+
+// One surface and one image per canvas size, kept across the samples so that every sample
+// paints the same frame and setting up is not repeated per frame.
+struct Canvas {
+    explicit Canvas(QSize size)
+        : surface(QSizeF(size))
+        , image(frameImage(size.width(), size.height())) {}
+    FullSurface surface;
+    QImage image;
+};
+
+Canvas& canvas(const benchmark::State& bench) {
+    static std::map<std::pair<int, int>, std::unique_ptr<Canvas>> canvases;
+    const std::pair<int, int> key(static_cast<int>(bench.range(0)),
+                                  static_cast<int>(bench.range(1)));
+    auto& slot = canvases[key];
+    if (!slot) {
+        slot = std::make_unique<Canvas>(QSize(key.first, key.second));
+    }
+    return *slot;
+}
+
+template <class Paint>
+void measureFrames(benchmark::State& bench, Paint paint) {
+    Canvas& c = canvas(bench);
+    QPainter painter(&c.image);
+    paint(painter, c.surface); // warms the caches: characters are rendered once, not per frame
+    for (auto _ : bench) {
+        paint(painter, c.surface);
+    }
+}
+
+void DrawPlaySurface(benchmark::State& bench) {
+    measureFrames(bench, [&](QPainter& painter, const FullSurface& surface) {
+        drawPlaySurface(painter, QSizeF(bench.range(0), bench.range(1)), surface.now(),
+                        surface.state(), kBackground);
+    });
+}
+
+// The same frame without handing it to Qt's pool: what the hand-off saves.
+void PaintPlaySurfaceOnCallingThread(benchmark::State& bench) {
+    static RenderCaches caches;
+    measureFrames(bench, [&](QPainter& painter, const FullSurface& surface) {
+        paintPlaySurface(painter, QSizeF(bench.range(0), bench.range(1)), surface.now(),
+                         surface.state(), kBackground, caches);
+    });
+}
+
+// Each layer of the same frame alone, painted the way drawPlaySurface paints: what dominates.
+template <class Layer>
+void measureLayer(benchmark::State& bench, Layer layer) {
+    static RenderCaches caches;
+    measureFrames(bench, [&](QPainter& painter, const FullSurface& surface) {
+        paintOnPoolThread(painter, [&] {
+            painter.setRenderHint(QPainter::Antialiasing);
+            layer(painter, surface.state(), surface.now(), caches);
+        });
+    });
+}
+
+void LayerBackground(benchmark::State& bench) {
+    measureLayer(bench, [&](QPainter& p, const AppState&, TimeStamp, RenderCaches&) {
+        p.fillRect(QRectF(0, 0, bench.range(0), bench.range(1)), kBackground);
+    });
+}
+void LayerBubblesAndParticles(benchmark::State& bench) {
+    measureLayer(bench, [](QPainter& p, const AppState& s, TimeStamp now, RenderCaches&) {
+        drawBubbles(p, s.bubbles.get());
+        drawBubbleParticles(p, s.bubbleParticles.get(), now);
+    });
+}
+void LayerShapesAndCharacters(benchmark::State& bench) {
+    measureLayer(bench, [](QPainter& p, const AppState& s, TimeStamp now, RenderCaches& c) {
+        drawShapes(p, s.shapes.get(), now, c);
+    });
+}
+void LayerRibbonsAndDragPreview(benchmark::State& bench) {
+    measureLayer(bench, [](QPainter& p, const AppState& s, TimeStamp now, RenderCaches&) {
+        drawRibbons(p, s.ribbons.get(), now);
+        drawDragPreview(p, s.dragStart.get(), s.dragCurrent.get(), Qt::red);
+    });
+}
+void LayerTrail(benchmark::State& bench) {
+    measureLayer(bench, [](QPainter& p, const AppState& s, TimeStamp now, RenderCaches&) {
+        drawTrail(p, s.trail.get(), now);
+    });
+}
+void LayerCursorAndHoldBars(benchmark::State& bench) {
+    measureLayer(bench, [&](QPainter& p, const AppState& s, TimeStamp, RenderCaches& c) {
+        drawCursorMarker(p, s.cursorPosition.get(), Qt::red);
+        drawHoldBars(p, QSizeF(bench.range(0), bench.range(1)), s.menuHoldProgress.get(),
+                     s.exitProgress.get(), c.squircles);
+    });
+}
+
+void frameSizes(benchmark::internal::Benchmark* b) {
+    b->Args({1920, 1080})->Args({2560, 1600})->Args({3840, 2160});
+    b->ArgNames({"", ""});
+    b->Iterations(1)->Repetitions(kFrames)->ReportAggregatesOnly(true);
+    b->ComputeStatistics("p99", percentile99);
+    b->UseRealTime()->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(DrawPlaySurface)->Apply(frameSizes);
+BENCHMARK(PaintPlaySurfaceOnCallingThread)->Apply(frameSizes);
+BENCHMARK(LayerBackground)->Apply(frameSizes);
+BENCHMARK(LayerBubblesAndParticles)->Apply(frameSizes);
+BENCHMARK(LayerShapesAndCharacters)->Apply(frameSizes);
+BENCHMARK(LayerRibbonsAndDragPreview)->Apply(frameSizes);
+BENCHMARK(LayerTrail)->Apply(frameSizes);
+BENCHMARK(LayerCursorAndHoldBars)->Apply(frameSizes);
+
+} // namespace
+} // namespace wigglepad
+
+int main(int argc, char** argv) {
+    // Frames are painted into images; no screen is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
