@@ -18,8 +18,12 @@ struct Point {
     friend constexpr bool operator==(Point a, Point b) = default;
 };
 
-inline double distance(Point a, Point b) { return (b - a).length(); }
+inline double distance(Point a, Point b) {
+    return (b - a).length();
+}
 
-inline constexpr Point midpoint(Point a, Point b) { return {(a.x + b.x) * 0.5, (a.y + b.y) * 0.5}; }
+inline constexpr Point midpoint(Point a, Point b) {
+    return {(a.x + b.x) * 0.5, (a.y + b.y) * 0.5};
+}
 
 } // namespace wigglepad

@@ -11,6 +11,8 @@ inline constexpr TimeStamp kDistantPast = -62135596800.0;
 // The trail's hue scrolls with the time counted from 2001-01-01 00:00:00 UTC.
 inline constexpr TimeStamp kReferenceDate = 978307200.0;
 
-inline constexpr double secondsSinceReferenceDate(TimeStamp t) { return t - kReferenceDate; }
+inline constexpr double secondsSinceReferenceDate(TimeStamp t) {
+    return t - kReferenceDate;
+}
 
 } // namespace wigglepad
