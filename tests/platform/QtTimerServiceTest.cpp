@@ -1,0 +1,128 @@
+// Real timers on the event loop. These check what fires and in which order, never how fast:
+// the rate is measured in the platform benchmarks.
+#include "QtTimerService.h"
+
+#include "PacedTimer.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+namespace wigglepad {
+namespace {
+
+using Clock = TickSchedule::Clock;
+using std::chrono::milliseconds;
+using Seconds = TimerService::Seconds;
+
+constexpr int kPatienceMs = 5000;
+
+TEST(QtTimerServiceTest, ARepeatingTimerKeepsFiringUntilInvalidated) {
+    QtTimerService timers;
+    int ticks = 0;
+    const auto timer = timers.scheduleRepeating(Seconds(0.005), [&] { ++ticks; });
+    EXPECT_TRUE(timer->isValid());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, kPatienceMs));
+    timer->invalidate();
+    timer->invalidate();
+    EXPECT_FALSE(timer->isValid());
+    const int stoppedAt = ticks;
+    QTest::qWait(30);
+    EXPECT_EQ(ticks, stoppedAt);
+}
+
+TEST(QtTimerServiceTest, DroppingTheHandleStopsTheTimer) {
+    QtTimerService timers;
+    int ticks = 0;
+    auto timer = timers.scheduleRepeating(Seconds(0.001), [&] { ++ticks; });
+    timer.reset();
+    QTest::qWait(20);
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(QtTimerServiceTest, ATimerMayDestroyItselfFromItsOwnAction) {
+    QtTimerService timers;
+    std::unique_ptr<RepeatingTimer> timer;
+    int ticks = 0;
+    timer = timers.scheduleRepeating(Seconds(0.001), [&] {
+        ++ticks;
+        timer.reset();
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timer == nullptr; }, kPatienceMs));
+    QTest::qWait(20);
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST(QtTimerServiceTest, ADelayedActionRunsOnceAndNotAfterTheServiceIsGone) {
+    int ran = 0;
+    int orphaned = 0;
+    {
+        QtTimerService timers;
+        timers.runAfter(Seconds(0.001), [&] { ++ran; });
+        timers.runAfter(Seconds(60.0), [&] { ++orphaned; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ran > 0; }, kPatienceMs));
+    }
+    QTest::qWait(20);
+    EXPECT_EQ(ran, 1);
+    EXPECT_EQ(orphaned, 0);
+}
+
+TEST(PacedTimerTest, TicksComeOnWholeIntervalsFromTheStartAndNeverEarly) {
+    const auto interval = std::chrono::duration_cast<Clock::duration>(Seconds(1.0 / 60.0));
+    std::vector<Clock::time_point> targets;
+    bool early = false;
+    PacedTimer timer([&] {
+        targets.push_back(*timer.currentTarget());
+        early = early || Clock::now() < targets.back();
+    });
+    timer.start(interval);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return targets.size() >= 6; }, kPatienceMs));
+    timer.stop();
+    EXPECT_FALSE(early);
+    for (std::size_t i = 1; i < targets.size(); ++i) {
+        const auto step = targets[i] - targets[i - 1];
+        EXPECT_EQ(step % interval, Clock::duration::zero()) << "tick " << i;
+        EXPECT_GE(step, interval);
+    }
+}
+
+TEST(PacedTimerTest, ALateTickIsDelayedNotDoubled) {
+    const auto interval = milliseconds(5);
+    std::vector<Clock::time_point> targets;
+    Clock::time_point stallEnd;
+    PacedTimer timer([&] {
+        targets.push_back(*timer.currentTarget());
+        if (targets.size() == 1) {
+            // The main thread is busy for ten intervals.
+            std::this_thread::sleep_for(10 * interval);
+            stallEnd = Clock::now();
+        }
+    });
+    timer.start(interval);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return targets.size() >= 2; }, kPatienceMs));
+    timer.stop();
+    // No burst of catch-up ticks: the next tick aims past the stall.
+    EXPECT_GT(targets[1], stallEnd);
+    EXPECT_EQ((targets[1] - targets[0]) % interval, Clock::duration::zero());
+}
+
+TEST(PacedTimerTest, StoppingFromTheActionEndsTheTicksAndRestartingBeginsAfresh) {
+    int ticks = 0;
+    PacedTimer timer([&] {
+        if (++ticks == 2) {
+            timer.stop();
+        }
+    });
+    timer.start(milliseconds(1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !timer.isActive(); }, kPatienceMs));
+    QTest::qWait(20);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_FALSE(timer.currentTarget().has_value());
+    timer.start(milliseconds(1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, kPatienceMs));
+    timer.stop();
+}
+
+} // namespace
+} // namespace wigglepad
