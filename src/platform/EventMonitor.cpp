@@ -1,0 +1,131 @@
+#include "EventMonitor.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWindow>
+
+namespace wigglepad {
+namespace {
+
+// On X11 a held key repeats as pairs of release and press, both marked auto-repeat. The
+// release is not a release: treating it as one would cancel every hold at the repeat delay.
+bool isAutoRepeatRelease(const QEvent& event) {
+    return event.type() == QEvent::KeyRelease &&
+           static_cast<const QKeyEvent&>(event).isAutoRepeat();
+}
+
+// Modifier and lock keys change the keyboard's state; on their own they are not key presses.
+bool isModifierKey(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::optional<InputEvent::Kind> mouseKind(const QMouseEvent& event) {
+    const bool left = event.button() == Qt::LeftButton;
+    switch (event.type()) {
+    case QEvent::MouseMove:
+        return event.buttons().testFlag(Qt::LeftButton) ? InputEvent::Kind::leftDragged
+                                                        : InputEvent::Kind::pointerMoved;
+    case QEvent::MouseButtonPress:
+        return left ? InputEvent::Kind::leftDown : InputEvent::Kind::otherDown;
+    case QEvent::MouseButtonRelease:
+        return left ? std::optional(InputEvent::Kind::leftUp) : std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+// X11 key events carry the active layout group in bits 13 and 14 of their state.
+std::uint32_t layoutGroup(const QKeyEvent& event) {
+    constexpr int kGroupShift = 13;
+    constexpr std::uint32_t kGroupMask = 0x3;
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return 0;
+    }
+    return (event.nativeModifiers() >> kGroupShift) & kGroupMask;
+}
+
+InputEvent pointerFacts(InputEvent::Kind kind, const QPointF& position) {
+    InputEvent facts;
+    facts.kind = kind;
+    facts.surfacePoint = {position.x(), position.y()};
+    return facts;
+}
+
+} // namespace
+
+EventMonitor::EventMonitor(QWindow& window, KeyboardLayout layout, Handler handler)
+    : layout_(std::move(layout))
+    , handler_(std::move(handler)) {
+    window.installEventFilter(this);
+}
+
+bool EventMonitor::eventFilter(QObject* watched, QEvent* event) {
+    if (isAutoRepeatRelease(*event)) {
+        return true;
+    }
+    const std::optional<InputEvent> facts = translate(*event);
+    if (!facts) {
+        return QObject::eventFilter(watched, event);
+    }
+    return handler_(*facts) == InputDisposition::swallow;
+}
+
+std::optional<InputEvent> EventMonitor::translate(const QEvent& event) const {
+    switch (event.type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = static_cast<const QMouseEvent&>(event);
+        const auto kind = mouseKind(mouse);
+        return kind ? std::optional(pointerFacts(*kind, mouse.position())) : std::nullopt;
+    }
+    case QEvent::Wheel:
+        return pointerFacts(InputEvent::Kind::scroll,
+                            static_cast<const QWheelEvent&>(event).position());
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        if (isModifierKey(key.key())) {
+            return std::nullopt;
+        }
+        const bool down = event.type() == QEvent::KeyPress;
+        return keyFacts(down ? InputEvent::Kind::keyDown : InputEvent::Kind::keyUp, key);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+InputEvent EventMonitor::keyFacts(InputEvent::Kind kind, const QKeyEvent& event) const {
+    InputEvent facts;
+    facts.kind = kind;
+    facts.keyCode = virtualKeyCodeForScanCode(event.nativeScanCode());
+    facts.isAutoRepeat = event.isAutoRepeat();
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    facts.characters =
+        event.nativeScanCode() != 0
+            ? layout_.charactersIgnoringModifiers(event.nativeScanCode(), shift, layoutGroup(event))
+            // Events made by programs carry no scan code; their text is all
+            // there is to go by.
+            : event.text().toStdString();
+    return facts;
+}
+
+} // namespace wigglepad
