@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointer>
+#include <QWindow>
+#include <iosfwd>
+
+namespace wigglepad {
+
+// An active keyboard grab on the kiosk window: while held, every key (Alt+Tab, Super,
+// Ctrl+Alt+arrows included) reaches the program instead of the window manager. A grab can only
+// be taken while the window is on screen and is lost when it leaves the screen, so it is taken
+// again whenever the window shows or becomes active. A failed grab (another program holds the
+// keyboard, or grabs are turned off with Qt's -nograb) is said once.
+class KeyboardGrab {
+public:
+    explicit KeyboardGrab(std::ostream& errors);
+
+    void setWindow(QWindow* window);
+    // Whether the program wants the keyboard; giving it up releases the grab at once.
+    void setWanted(bool wanted);
+    bool isWanted() const { return wanted_; }
+    // Takes the keyboard (again) if it is wanted and the window is on screen.
+    void retake();
+    bool isHeld() const { return held_; }
+
+private:
+    void reportFailure();
+
+    std::ostream& errors_;
+    QPointer<QWindow> window_;
+    bool wanted_ = false;
+    bool held_ = false;
+    bool failureReported_ = false;
+};
+
+} // namespace wigglepad

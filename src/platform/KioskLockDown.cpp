@@ -1,0 +1,103 @@
+#include "KioskLockDown.h"
+
+#include "SessionEndGuard.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace wigglepad {
+
+KioskLockDown::KioskLockDown(std::ostream& errors, SessionEndGuard* sessionEndGuard)
+    : grab_(errors)
+    , sessionEndGuard_(sessionEndGuard) {}
+
+void KioskLockDown::attachWindow(QWindow& window) {
+    window_ = &window;
+    constexpr Qt::WindowFlags kKioskFlags = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    if ((window.flags() & kKioskFlags) != kKioskFlags) {
+        window.setFlags(window.flags() | kKioskFlags);
+    }
+    window.installEventFilter(this);
+    connect(&window, &QWindow::windowStateChanged, this, &KioskLockDown::windowStateChanged);
+    connect(&window, &QWindow::activeChanged, this, [this] {
+        if (window_ && window_->isActive()) {
+            grab_.retake();
+        }
+    });
+    grab_.setWindow(&window);
+    // Options set before there was a window take effect now.
+    if (options_ != kNoPresentationOptions) {
+        apply(options_);
+    }
+}
+
+void KioskLockDown::apply(PresentationOptions options) {
+    options_ = options;
+    coverScreen();
+    grab_.setWanted(has(PresentationOption::disableProcessSwitching));
+    if (sessionEndGuard_ != nullptr) {
+        sessionEndGuard_->setHoldingOff(has(PresentationOption::disableSessionTermination));
+    }
+    if (has(PresentationOption::disableHideApplication)) {
+        restoreFromMinimised();
+    }
+}
+
+void KioskLockDown::activate() {
+    if (!window_) {
+        return;
+    }
+    window_->raise();
+    window_->requestActivate();
+    grab_.retake();
+}
+
+bool KioskLockDown::eventFilter(QObject* watched, QEvent* event) {
+    // A grab needs the window on screen: take it as soon as the window shows.
+    if (watched == window_ && event->type() == QEvent::Expose) {
+        grab_.retake();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool KioskLockDown::coversScreen() const {
+    return has(PresentationOption::hideDock) || has(PresentationOption::hideMenuBar);
+}
+
+void KioskLockDown::coverScreen() {
+    if (!window_) {
+        return;
+    }
+    if (!coversScreen()) {
+        // Only a window this lock-down made full screen is given back its normal state.
+        if (covering_) {
+            window_->setWindowStates(Qt::WindowNoState);
+        }
+        covering_ = false;
+        return;
+    }
+    covering_ = true;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        window_->setScreen(screen);
+        window_->setGeometry(screen->geometry());
+    }
+    window_->setWindowStates(Qt::WindowFullScreen);
+}
+
+void KioskLockDown::windowStateChanged(Qt::WindowState state) {
+    if (state == Qt::WindowMinimized && has(PresentationOption::disableHideApplication)) {
+        // Not from inside the state change itself: let the window system finish minimising.
+        QTimer::singleShot(0, this, &KioskLockDown::restoreFromMinimised);
+    }
+}
+
+void KioskLockDown::restoreFromMinimised() {
+    if (!window_ || !window_->windowStates().testFlag(Qt::WindowMinimized)) {
+        return;
+    }
+    window_->setWindowStates(coversScreen() ? Qt::WindowFullScreen : Qt::WindowNoState);
+    activate();
+}
+
+} // namespace wigglepad

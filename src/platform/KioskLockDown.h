@@ -1,0 +1,54 @@
+#pragma once
+
+#include "KeyboardGrab.h"
+#include "PresentationOptions.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWindow>
+#include <iosfwd>
+
+namespace wigglepad {
+
+class SessionEndGuard;
+
+// Gives each presentation option its effect on the kiosk window under X11 (and, as far as the
+// compositor allows, Wayland):
+// - hide Dock / hide menu bar: full screen on the primary screen (_NET_WM_STATE_FULLSCREEN),
+//   with the frame set to the screen as well, since without a window manager nobody honours
+//   the full-screen state;
+// - disable process switching: an active keyboard grab (see KeyboardGrab);
+// - disable session termination: handed to the session-end guard, when there is one;
+// - disable hiding: a minimised window is brought back at once.
+// Attaching a window makes it borderless and keeps it above others (_NET_WM_STATE_ABOVE), the
+// equivalent of a screen-saver window level; that outlasts the options, like a window level.
+class KioskLockDown final : public QObject {
+public:
+    KioskLockDown(std::ostream& errors, SessionEndGuard* sessionEndGuard);
+
+    void attachWindow(QWindow& window);
+    void apply(PresentationOptions options);
+    PresentationOptions options() const { return options_; }
+
+    // Raises the window, asks for it to be made active and takes the keyboard again.
+    void activate();
+    bool keyboardGrabbed() const { return grab_.isHeld(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool has(PresentationOption option) const { return hasOption(options_, option); }
+    bool coversScreen() const;
+    void coverScreen();
+    void windowStateChanged(Qt::WindowState state);
+    void restoreFromMinimised();
+
+    QPointer<QWindow> window_;
+    PresentationOptions options_ = kNoPresentationOptions;
+    bool covering_ = false;
+    KeyboardGrab grab_;
+    SessionEndGuard* sessionEndGuard_;
+};
+
+} // namespace wigglepad

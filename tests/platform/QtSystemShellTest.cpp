@@ -1,0 +1,185 @@
+// The system shell on an offscreen kiosk window: the lock-down's window side, termination
+// through the delegate, window close requests and the signals that end the process.
+#include "QtSystemShell.h"
+
+#include "SessionEndGuard.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace wigglepad {
+namespace {
+
+constexpr int kPatienceMs = 5000;
+
+class RecordingSessionEndGuard final : public SessionEndGuard {
+public:
+    void setHoldingOff(bool holdOff) override { holdingOff = holdOff; }
+    bool holdingOff = false;
+};
+
+class QtSystemShellTest : public ::testing::Test {
+protected:
+    QtSystemShellTest() {
+        window_.resize(200, 100);
+        window_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        shell_.attachWindow(window_);
+    }
+
+    // Lets the platform's own reports of earlier window changes arrive.
+    static void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
+
+    QRect screen() const { return QGuiApplication::primaryScreen()->geometry(); }
+
+    // Runs the event loop until the shell or the test ends it; returns the loop's status.
+    int runLoop(std::function<void()> then) {
+        QTimer::singleShot(0, std::move(then));
+        QTimer::singleShot(kPatienceMs, [] { QCoreApplication::exit(99); });
+        return QCoreApplication::exec();
+    }
+
+    std::ostringstream errors_;
+    RecordingSessionEndGuard sessionEnd_;
+    QWindow window_;
+    QtSystemShell shell_{errors_, &sessionEnd_};
+};
+
+TEST_F(QtSystemShellTest, AnAttachedWindowIsBorderlessAndAboveOthers) {
+    EXPECT_TRUE(window_.flags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(window_.flags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(QtSystemShellTest, TheLockDownCoversThePrimaryScreenAndOptionsZeroGivesItBack) {
+    shell_.setPresentationOptions(kLockedDown);
+    EXPECT_EQ(shell_.presentationOptions(), 490u);
+    EXPECT_EQ(window_.windowStates(), Qt::WindowFullScreen);
+    EXPECT_EQ(window_.geometry(), screen()) << "set outright, for desktops without a manager";
+    EXPECT_TRUE(sessionEnd_.holdingOff);
+
+    shell_.setPresentationOptions(kNoPresentationOptions);
+    EXPECT_EQ(window_.windowStates(), Qt::WindowNoState);
+    EXPECT_FALSE(sessionEnd_.holdingOff);
+}
+
+TEST_F(QtSystemShellTest, AllowingTheSwipeKeepsTheScreenCovered) {
+    shell_.setPresentationOptions(kLockedDownSwipeAllowed);
+    EXPECT_EQ(window_.windowStates(), Qt::WindowFullScreen);
+    EXPECT_TRUE(sessionEnd_.holdingOff);
+}
+
+TEST_F(QtSystemShellTest, AFailedKeyboardGrabIsSaidOnceHoweverOftenItIsRetried) {
+    // The offscreen platform cannot grab, as an X server with -nograb cannot.
+    shell_.setPresentationOptions(kLockedDown);
+    shell_.activate();
+    shell_.setPresentationOptions(kLockedDownSwipeAllowed);
+    shell_.setPresentationOptions(kLockedDown);
+    EXPECT_FALSE(shell_.keyboardGrabbed());
+    const std::string said = errors_.str();
+    EXPECT_NE(said.find("cannot grab the keyboard"), std::string::npos) << said;
+    EXPECT_EQ(said.find("cannot grab"), said.rfind("cannot grab"));
+}
+
+TEST_F(QtSystemShellTest, WithSwipeAllowedTheKeyboardIsNotGrabbed) {
+    shell_.setPresentationOptions(kLockedDownSwipeAllowed);
+    shell_.activate();
+    EXPECT_TRUE(errors_.str().empty()) << "no grab was attempted";
+}
+
+TEST_F(QtSystemShellTest, AMinimisedWindowComesBackAtOnceWhileHidingIsDisabled) {
+    shell_.setPresentationOptions(kLockedDown);
+    window_.setWindowStates(Qt::WindowMinimized);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_.windowStates() == Qt::WindowFullScreen; },
+                                kPatienceMs));
+
+    settle();
+
+    shell_.setPresentationOptions(kNoPresentationOptions);
+    window_.setWindowStates(Qt::WindowMinimized);
+    settle();
+    EXPECT_EQ(window_.windowStates(), Qt::WindowMinimized);
+}
+
+TEST_F(QtSystemShellTest, TerminateAsksTheDelegateAndARefusalKeepsTheLoopRunning) {
+    int willTerminate = 0;
+    shell_.setTerminationDelegate({[] { return false; }, [&] { ++willTerminate; }});
+    const int status = runLoop([&] {
+        shell_.terminate();
+        QCoreApplication::exit(7);
+    });
+    EXPECT_EQ(status, 7) << "the loop ended only when the test ended it";
+    EXPECT_EQ(willTerminate, 0);
+}
+
+TEST_F(QtSystemShellTest, AnAcceptedTerminateRunsWillTerminateOnceAndEndsWithStatusZero) {
+    int willTerminate = 0;
+    shell_.setTerminationDelegate({[] { return true; }, [&] { ++willTerminate; }});
+    const int status = runLoop([&] {
+        shell_.terminate();
+        shell_.terminate();
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(willTerminate, 1);
+}
+
+TEST_F(QtSystemShellTest, AWindowCloseRequestIsARequestToQuit) {
+    bool allow = false;
+    int asked = 0;
+    shell_.setTerminationDelegate({[&] {
+                                       ++asked;
+                                       return allow;
+                                   },
+                                   {}});
+    shell_.setPresentationOptions(kLockedDown);
+    window_.close();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(window_.isVisible()) << "refused: the window stays";
+    EXPECT_EQ(shell_.presentationOptions(), kLockedDown);
+
+    allow = true;
+    EXPECT_EQ(runLoop([&] { window_.close(); }), 0);
+    EXPECT_EQ(asked, 2);
+}
+
+TEST_F(QtSystemShellTest, TerminationSignalsReleaseEverythingAndEndWithStatusZero) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        bool asked = false;
+        shell_.setTerminationDelegate({[&] {
+                                           asked = true;
+                                           return false;
+                                       },
+                                       {}});
+        shell_.setPresentationOptions(kLockedDown);
+        shell_.hidePointer();
+        shell_.hidePointer();
+        EXPECT_EQ(runLoop([signal] { std::raise(signal); }), 0) << signal;
+        EXPECT_FALSE(asked) << "the system ending the process asks no one";
+        EXPECT_EQ(shell_.presentationOptions(), kNoPresentationOptions);
+        EXPECT_FALSE(shell_.pointerHidden());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_FALSE(sessionEnd_.holdingOff);
+    }
+}
+
+TEST_F(QtSystemShellTest, ThePointerIsCounted) {
+    shell_.hidePointer();
+    shell_.hidePointer();
+    shell_.unhidePointer();
+    EXPECT_TRUE(shell_.pointerHidden());
+    shell_.unhidePointer();
+    shell_.unhidePointer();
+    EXPECT_FALSE(shell_.pointerHidden());
+    shell_.hidePointer();
+    EXPECT_TRUE(shell_.pointerHidden());
+    shell_.unhidePointer();
+}
+
+} // namespace
+} // namespace wigglepad
