@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# The X11 lock-down end to end: a stand-in kiosk window on Xvfb, first without a window
+# manager, then under openbox. Usage: lockdown_e2e.sh <lock-down probe>
+set -euo pipefail
+
+probe=$1
+title="wigglepad lock-down probe"
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    for log in "$work"/*.out "$work"/*.err; do
+        [ -s "$log" ] && { echo "--- $log" >&2; cat "$log" >&2; }
+    done
+    exit 1
+}
+
+# Runs the command until it succeeds, for at most the given seconds.
+wait_for() {
+    local seconds=$1; shift
+    local tries=$((seconds * 20))
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.05
+    done
+}
+
+has_line() { grep -qx -- "$2" "$work/$1.out"; }
+window_id() { xdotool search --name "^$title\$" | head -n 1; }
+net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
+is_viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
+
+start_x_server() {
+    : >"$work/display"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" \
+        2>"$work/xvfb.err" &
+    pids+=($!)
+    wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    unset WAYLAND_DISPLAY
+    export QT_QPA_PLATFORM=xcb
+}
+
+start_window_manager() {
+    HOME="$work" openbox --sm-disable >"$work/openbox.out" 2>&1 &
+    pids+=($!)
+    wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "openbox did not start"
+}
+
+# start_probe <name> [arguments...]: runs the probe and waits until its window is up.
+start_probe() {
+    local name=$1; shift
+    "$probe" "$@" >"$work/$name.out" 2>"$work/$name.err" &
+    probe_pid=$!
+    pids+=("$probe_pid")
+    wait_for 10 has_line "$name" ready || fail "$name: the window did not come up"
+    wid=$(window_id)
+    [ -n "$wid" ] || fail "$name: no window titled '$title'"
+}
+
+# end_probe <name>: SIGTERM must release everything and end the probe with status 0.
+end_probe() {
+    kill -TERM "$probe_pid"
+    local status=0
+    wait "$probe_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "$1: SIGTERM ended the probe with status $status"
+}
+
+# keys_reach_probe <name> <keys>: sends the keys, then an x; true if Tab reached the probe.
+tab_reaches_probe() {
+    xdotool key --clearmodifiers alt+Tab
+    xdotool key x
+    wait_for 5 has_line "$1" "key 7 78" || fail "$1: the probe never got the x"
+    has_line "$1" "key 48 09"
+}
+
+start_x_server
+
+echo "== Without a window manager the window still covers the screen"
+start_probe bare 490
+geometry=$(xwininfo -id "$wid")
+grep -q 'Absolute upper-left X:  0$' <<<"$geometry" || fail "bare: not at the left edge"
+grep -q 'Absolute upper-left Y:  0$' <<<"$geometry" || fail "bare: not at the top edge"
+grep -q 'Width: 1280$' <<<"$geometry" || fail "bare: not the screen's width"
+grep -q 'Height: 800$' <<<"$geometry" || fail "bare: not the screen's height"
+end_probe bare
+
+start_window_manager
+
+echo "== Locked down (490): full screen, above, keyboard grabbed"
+start_probe locked 490
+wait_for 5 sh -c "xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN" ||
+    fail "locked: not full screen: $(net_wm_state "$wid")"
+net_wm_state "$wid" | grep -q _NET_WM_STATE_ABOVE || fail "locked: not above: $(net_wm_state "$wid")"
+wait_for 5 has_line locked grabbed || fail "locked: the keyboard grab never held"
+tab_reaches_probe locked || fail "locked: Alt+Tab went to the window manager"
+
+echo "== A close request from the window manager is refused"
+wmctrl -c "$title"
+wait_for 5 has_line locked "quit refused" || fail "locked: the close request never arrived"
+kill -0 "$probe_pid" || fail "locked: the probe quit"
+is_viewable "$wid" || fail "locked: the window went away"
+
+echo "== A minimised window comes back at once"
+xdotool windowminimize "$wid"
+wait_for 5 has_line locked "state 1" || fail "locked: the window was never minimised"
+wait_for 5 is_viewable "$wid" || fail "locked: the window stayed minimised"
+wait_for 5 sh -c "! xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN" ||
+    fail "locked: still hidden: $(net_wm_state "$wid")"
+end_probe locked
+grep -q "cannot grab" "$work/locked.err" && fail "locked: a grab failure was reported"
+
+echo "== Swipe allowed (458): Alt+Tab reaches the window manager"
+start_probe swipe 458
+if tab_reaches_probe swipe; then
+    fail "swipe: Alt+Tab reached the probe although the keyboard is not grabbed"
+fi
+end_probe swipe
+
+echo "== Grabs turned off (-nograb): said once, play goes on"
+start_probe nograb 490 -nograb
+xdotool windowactivate --sync "$wid" || true
+sleep 0.2
+end_probe nograb
+[ "$(grep -c "cannot grab the keyboard" "$work/nograb.err")" -eq 1 ] ||
+    fail "nograb: the failed grab was not said exactly once"
+
+echo "PASS"
