@@ -8,7 +8,7 @@ namespace wigglepad {
 
 // Tells when the application has stopped being the active one. A loss that the application
 // wins back within a few milliseconds (focus passing through the window manager) is a flicker,
-// not a loss, and is not told.
+// not a loss, and is not told. Make it after the application object, whose state it follows.
 class ActivationWatcher final : public QObject {
 public:
     ActivationWatcher();

@@ -10,10 +10,10 @@
 namespace wigglepad {
 
 // A repeating timer on the main event loop that fires at start + n × interval (n = 1, 2, ...),
-// never before its target and at most about a millisecond after it, so that an interval of
-// 1/60 s averages 60 Hz. A tick that comes late is served once and the targets it overran are
-// skipped: late ticks are delayed, never doubled. The building block of the program's tick
-// timers and of frame pacing.
+// never before its target and normally within a millisecond or two after it, so that an
+// interval of 1/60 s averages 60 Hz. A tick that comes late is served once and the targets it
+// overran are skipped: late ticks are delayed, never doubled. The building block of the
+// program's tick timers and of frame pacing.
 class PacedTimer final : public QObject, public RepeatingTimer {
 public:
     using Action = std::function<void()>;

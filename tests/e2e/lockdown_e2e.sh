@@ -78,7 +78,7 @@ end_probe() {
     [ "$status" -eq 0 ] || fail "$1: SIGTERM ended the probe with status $status"
 }
 
-# keys_reach_probe <name> <keys>: sends the keys, then an x; true if Tab reached the probe.
+# tab_reaches_probe <name>: sends Alt+Tab, then an x; true if the Tab reached the probe.
 tab_reaches_probe() {
     xdotool key --clearmodifiers alt+Tab
     xdotool key x
@@ -103,7 +103,8 @@ echo "== Locked down (490): full screen, above, keyboard grabbed"
 start_probe locked 490
 wait_for 5 sh -c "xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN" ||
     fail "locked: not full screen: $(net_wm_state "$wid")"
-net_wm_state "$wid" | grep -q _NET_WM_STATE_ABOVE || fail "locked: not above: $(net_wm_state "$wid")"
+net_wm_state "$wid" | grep -q _NET_WM_STATE_ABOVE ||
+    fail "locked: not above: $(net_wm_state "$wid")"
 wait_for 5 has_line locked grabbed || fail "locked: the keyboard grab never held"
 tab_reaches_probe locked || fail "locked: Alt+Tab went to the window manager"
 
@@ -131,6 +132,7 @@ end_probe swipe
 
 echo "== Grabs turned off (-nograb): said once, play goes on"
 start_probe nograb 490 -nograb
+# Activating the window again retries the grab; the failure is still said only once.
 xdotool windowactivate --sync "$wid" || true
 sleep 0.2
 end_probe nograb
