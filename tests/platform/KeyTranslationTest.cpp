@@ -24,15 +24,6 @@ TEST(VirtualKeyCodeTest, EscapeAndTheMPositionHaveTheCodesTheGesturesWatch) {
     EXPECT_EQ(kMKeyCode, 46);
 }
 
-TEST(VirtualKeyCodeTest, CommonKeysHaveTheirCodes) {
-    EXPECT_EQ(virtualKeyCodeForScanCode(kAScan), 0x00);
-    EXPECT_EQ(virtualKeyCodeForScanCode(kQScan), 0x0C);
-    EXPECT_EQ(virtualKeyCodeForScanCode(kDigit3Scan), 0x14);
-    EXPECT_EQ(virtualKeyCodeForScanCode(kLeftArrowScan), 0x7B);
-    EXPECT_EQ(virtualKeyCodeForScanCode(65), 0x31) << "space";
-    EXPECT_EQ(virtualKeyCodeForScanCode(36), 0x24) << "return";
-}
-
 TEST(VirtualKeyCodeTest, NoOtherKeyReadsAsEscapeOrMAndNoTwoKeysShareACode) {
     std::map<VirtualKeyCode, std::uint32_t> owner;
     for (std::uint32_t scan = 0; scan < 1024; ++scan) {

@@ -81,12 +81,5 @@ TEST(ManualTimerServiceTest, EverythingFiresInTimeOrderWithTiesInSchedulingOrder
     EXPECT_EQ(timers.pendingDelayedCount(), 0u);
 }
 
-TEST(ManualTimerServiceTest, ReportsTheIntervalsOfRunningTimers) {
-    ManualTimerService timers;
-    const auto tick = timers.scheduleRepeating(Seconds(1.0 / 60.0), [] {});
-    const auto hold = timers.scheduleRepeating(Seconds(0.05), [] {});
-    EXPECT_THAT(timers.runningIntervals(), ElementsAre(Seconds(1.0 / 60.0), Seconds(0.05)));
-}
-
 } // namespace
 } // namespace wigglepad

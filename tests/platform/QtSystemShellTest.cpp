@@ -168,18 +168,5 @@ TEST_F(QtSystemShellTest, TerminationSignalsReleaseEverythingAndEndWithStatusZer
     }
 }
 
-TEST_F(QtSystemShellTest, ThePointerIsCounted) {
-    shell_.hidePointer();
-    shell_.hidePointer();
-    shell_.unhidePointer();
-    EXPECT_TRUE(shell_.pointerHidden());
-    shell_.unhidePointer();
-    shell_.unhidePointer();
-    EXPECT_FALSE(shell_.pointerHidden());
-    shell_.hidePointer();
-    EXPECT_TRUE(shell_.pointerHidden());
-    shell_.unhidePointer();
-}
-
 } // namespace
 } // namespace wigglepad
