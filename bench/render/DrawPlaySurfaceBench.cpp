@@ -106,8 +106,8 @@ void LayerBackground(benchmark::State& bench) {
     });
 }
 void LayerBubblesAndParticles(benchmark::State& bench) {
-    measureLayer(bench, [](QPainter& p, const AppState& s, TimeStamp now, RenderCaches&) {
-        drawBubbles(p, s.bubbles.get());
+    measureLayer(bench, [](QPainter& p, const AppState& s, TimeStamp now, RenderCaches& c) {
+        drawBubbles(p, s.bubbles.get(), c.bubbles);
         drawBubbleParticles(p, s.bubbleParticles.get(), now);
     });
 }
@@ -117,8 +117,8 @@ void LayerShapesAndCharacters(benchmark::State& bench) {
     });
 }
 void LayerRibbonsAndDragPreview(benchmark::State& bench) {
-    measureLayer(bench, [](QPainter& p, const AppState& s, TimeStamp now, RenderCaches&) {
-        drawRibbons(p, s.ribbons.get(), now);
+    measureLayer(bench, [](QPainter& p, const AppState& s, TimeStamp now, RenderCaches& c) {
+        drawRibbons(p, s.ribbons.get(), now, c.ribbons);
         drawDragPreview(p, s.dragStart.get(), s.dragCurrent.get(), Qt::red);
     });
 }

@@ -4,6 +4,8 @@
 #include "Point.h"
 
 #include <QColor>
+#include <QPaintDevice>
+#include <QPainter>
 #include <QPointF>
 
 namespace wigglepad {
@@ -16,6 +18,11 @@ inline QColor toQColor(Color c) {
 
 inline QPointF toQPointF(Point p) {
     return {p.x, p.y};
+}
+
+// Device pixels per surface point of what the painter paints on.
+inline qreal devicePixelRatio(const QPainter& painter) {
+    return painter.device() ? painter.device()->devicePixelRatio() : 1.0;
 }
 
 } // namespace wigglepad

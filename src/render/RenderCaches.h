@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CharacterImageCache.h"
+#include "RibbonImageCache.h"
+#include "SpriteCache.h"
 #include "SquirclePathCache.h"
 
 namespace wigglepad {
@@ -10,6 +12,9 @@ namespace wigglepad {
 struct RenderCaches {
     SquirclePathCache squircles;
     CharacterImageCache characters;
+    RibbonImageCache ribbons;
+    // Every quarter-pixel offset of the eight bubbles, and some room for bubbles coming in.
+    SpriteCache bubbles{8 * SpriteCache::kSubpixelSteps * SpriteCache::kSubpixelSteps + 32};
 };
 
 } // namespace wigglepad

@@ -2,6 +2,7 @@
 
 #include "Fade.h"
 #include "QtBridge.h"
+#include "SpriteCache.h"
 #include "StrokeStyle.h"
 
 #include <QPainter>
@@ -17,6 +18,8 @@ constexpr qreal kRimWidth = 1.5;
 // The highlight: a disc of 0.4 radii centred 0.35 radii above the bubble's centre.
 constexpr qreal kHighlightDiameter = 0.4;
 constexpr qreal kHighlightLift = 0.35;
+constexpr qreal kAntialiasMargin = 1.0;
+constexpr int kBubbleSprite = 0;
 
 QRectF circle(QPointF centre, qreal diameter) {
     return {centre.x() - diameter / 2, centre.y() - diameter / 2, diameter, diameter};
@@ -28,15 +31,14 @@ void fillEllipse(QPainter& painter, const QRectF& rect, const QColor& color) {
     painter.drawEllipse(rect);
 }
 
-void drawBubble(QPainter& painter, const Bubble& bubble) {
-    const QPointF centre = toQPointF(bubble.position);
-    const qreal r = bubble.radius;
-    const QRectF body = circle(centre, 2 * r);
+// The bubble around the origin; its three parts keep fixed opacities, so the bubble is the
+// same picture wherever it drifts.
+void paintBubble(QPainter& painter, qreal r, const QColor& color) {
+    const QRectF body = circle({0, 0}, 2 * r);
     setElementOpacity(painter, kBodyOpacity);
-    fillEllipse(painter, body, toQColor(bubble.color));
+    fillEllipse(painter, body, color);
     setElementOpacity(painter, kHighlightOpacity);
-    fillEllipse(painter, circle(centre - QPointF(0, kHighlightLift * r), kHighlightDiameter * r),
-                Qt::white);
+    fillEllipse(painter, circle({0, -kHighlightLift * r}, kHighlightDiameter * r), Qt::white);
     setElementOpacity(painter, kRimOpacity);
     painter.setPen(kBubbleRimStroke.pen(Qt::white, kRimWidth));
     painter.setBrush(Qt::NoBrush);
@@ -46,9 +48,14 @@ void drawBubble(QPainter& painter, const Bubble& bubble) {
 
 } // namespace
 
-void drawBubbles(QPainter& painter, const std::vector<Bubble>& bubbles) {
+void drawBubbles(QPainter& painter, const std::vector<Bubble>& bubbles, SpriteCache& sprites) {
+    setElementOpacity(painter, 1.0);
     for (const Bubble& bubble : bubbles) {
-        drawBubble(painter, bubble);
+        const QColor color = toQColor(bubble.color);
+        const qreal reach = bubble.radius + kRimWidth / 2 + kAntialiasMargin;
+        sprites.draw(painter, {kBubbleSprite, bubble.radius, color.rgba()},
+                     toQPointF(bubble.position), QRectF(-reach, -reach, 2 * reach, 2 * reach),
+                     [&](QPainter& p) { paintBubble(p, bubble.radius, color); });
     }
 }
 

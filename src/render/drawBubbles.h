@@ -10,8 +10,10 @@ class QPainter;
 
 namespace wigglepad {
 
+class SpriteCache;
+
 // Each bubble as a translucent disc with a highlight and a white rim; bubbles do not fade.
-void drawBubbles(QPainter& painter, const std::vector<Bubble>& bubbles);
+void drawBubbles(QPainter& painter, const std::vector<Bubble>& bubbles, SpriteCache& sprites);
 
 // The flecks of popped bubbles, carried along by their velocity and fading over 0.6 s.
 void drawBubbleParticles(QPainter& painter, const std::vector<BubbleParticle>& particles,

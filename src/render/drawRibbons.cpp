@@ -2,6 +2,8 @@
 
 #include "Fade.h"
 #include "QtBridge.h"
+#include "RibbonImageCache.h"
+#include "RibbonStroke.h"
 #include "StrokeStyle.h"
 
 #include <QPainter>
@@ -13,34 +15,39 @@ namespace {
 
 constexpr double kBodyOpacity = 0.7;
 constexpr double kCoreOpacity = 0.3;
-constexpr qreal kCoreWidthPerWidth = 0.3;
 constexpr double kPreviewMinimumLength = 10.0; // a preview shows only beyond this
 constexpr double kPreviewOpacity = 0.4;
 constexpr qreal kPreviewWidth = 8.0;
 constexpr double kSCurveBend = 0.3; // control points off the chord's midpoint, in chord lengths
 
-QPainterPath cubic(Point start, Point control1, Point control2, Point end) {
-    QPainterPath path(toQPointF(start));
-    path.cubicTo(toQPointF(control1), toQPointF(control2), toQPointF(end));
-    return path;
+void strokeRibbon(QPainter& painter, const Ribbon& ribbon, double life) {
+    const RibbonStroke stroke(ribbon);
+    setElementOpacity(painter, kBodyOpacity * life);
+    painter.strokePath(stroke.path, stroke.body);
+    setElementOpacity(painter, kCoreOpacity * life);
+    painter.strokePath(stroke.path, stroke.core);
 }
 
-void drawRibbon(QPainter& painter, const Ribbon& ribbon, double life) {
-    const QPainterPath path =
-        cubic(ribbon.startPoint, ribbon.control1, ribbon.control2, ribbon.endPoint);
+void drawRibbon(QPainter& painter, const Ribbon& ribbon, double life, RibbonImageCache& images) {
+    const RibbonImageCache::Rendered* rendered = images.rendered(ribbon, devicePixelRatio(painter));
+    if (!rendered) {
+        strokeRibbon(painter, ribbon, life);
+        return;
+    }
     setElementOpacity(painter, kBodyOpacity * life);
-    painter.strokePath(path, kRibbonBodyStroke.pen(toQColor(ribbon.color), ribbon.width));
+    painter.drawImage(rendered->origin, rendered->body);
     setElementOpacity(painter, kCoreOpacity * life);
-    painter.strokePath(path, kRibbonCoreStroke.pen(Qt::white, kCoreWidthPerWidth * ribbon.width));
+    painter.drawImage(rendered->origin, rendered->core);
 }
 
 } // namespace
 
-void drawRibbons(QPainter& painter, const std::vector<Ribbon>& ribbons, TimeStamp now) {
+void drawRibbons(QPainter& painter, const std::vector<Ribbon>& ribbons, TimeStamp now,
+                 RibbonImageCache& images) {
     for (const Ribbon& ribbon : ribbons) {
         const double life = ribbonLife(ribbon, now);
         if (isVisible(life)) {
-            drawRibbon(painter, ribbon, life);
+            drawRibbon(painter, ribbon, life, images);
         }
     }
 }
@@ -56,7 +63,7 @@ void drawDragPreview(QPainter& painter, std::optional<Point> dragStart,
     const Point d = c - s;
     const Point bend{-kSCurveBend * d.y, kSCurveBend * d.x};
     setElementOpacity(painter, kPreviewOpacity);
-    painter.strokePath(cubic(s, m + bend, m - bend, c),
+    painter.strokePath(RibbonStroke::curve(s, m + bend, m - bend, c),
                        kDragPreviewStroke.pen(color, kPreviewWidth));
 }
 

@@ -4,7 +4,6 @@
 #include "QtBridge.h"
 #include "RenderCaches.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 #include <array>
 
@@ -18,9 +17,9 @@ constexpr qreal kCornerRadiusPerSize = 0.2;
 constexpr qreal kCharacterPointsPerSize = 0.95;
 
 void drawCharacter(QPainter& painter, const PlayShape& shape, CharacterImageCache& characters) {
-    const qreal dpr = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
-    const auto& rendered = characters.rendered(
-        *shape.character, kCharacterPointsPerSize * shape.size, toQColor(shape.color), dpr);
+    const auto& rendered =
+        characters.rendered(*shape.character, kCharacterPointsPerSize * shape.size,
+                            toQColor(shape.color), devicePixelRatio(painter));
     painter.drawImage(toQPointF(shape.position) + rendered.offset, rendered.image);
 }
 

@@ -23,10 +23,10 @@ void paintPlaySurface(QPainter& painter, QSizeF size, TimeStamp now, const AppSt
     painter.fillRect(QRectF(QPointF(0, 0), size), bg);
 
     const QColor cursorColor = toQColor(state.currentTrailColor());
-    drawBubbles(painter, state.bubbles.get());
+    drawBubbles(painter, state.bubbles.get(), caches.bubbles);
     drawBubbleParticles(painter, state.bubbleParticles.get(), now);
     drawShapes(painter, state.shapes.get(), now, caches);
-    drawRibbons(painter, state.ribbons.get(), now);
+    drawRibbons(painter, state.ribbons.get(), now, caches.ribbons);
     drawDragPreview(painter, state.dragStart.get(), state.dragCurrent.get(), cursorColor);
     drawTrail(painter, state.trail.get(), now);
     drawCursorMarker(painter, state.cursorPosition.get(), cursorColor);

@@ -114,6 +114,23 @@ TEST_F(RibbonTest, CoreIsThreeTenthsOfTheBodysWidth) {
     EXPECT_TRUE(looksLike(at(image, 200, 156), body));
 }
 
+TEST_F(RibbonTest, VeryLongRibbonIsStrokedAlike) {
+    Ribbon ribbon;
+    ribbon.startPoint = {0, 0};
+    ribbon.endPoint = {1200, 1200};
+    ribbon.control1 = {600, 600};
+    ribbon.control2 = {600, 600};
+    ribbon.color = palette()[1];
+    ribbon.width = 10;
+    ribbon.born = now();
+    state.ribbons.modify([&](auto& ribbons) { ribbons.push_back(ribbon); });
+    const QImage image = render({1200, 1200});
+    const QColor body = blend(kBackground, colour(1), 0.7);
+    EXPECT_TRUE(looksLike(at(image, 600, 600), blend(body, Qt::white, 0.3)));
+    EXPECT_TRUE(looksLike(at(image, 603, 597), body));
+    EXPECT_TRUE(looksLike(at(image, 610, 590), kBackground));
+}
+
 TEST_F(RibbonTest, FadedRibbonIsNotDrawn) {
     addStraightRibbon(3.97);
     EXPECT_EQ(paintedInColumn(render(), 200, 100, 200), 0);

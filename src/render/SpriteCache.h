@@ -1,0 +1,57 @@
+#pragma once
+
+#include "LruCache.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <QRgb>
+#include <compare>
+#include <functional>
+
+class QPainter;
+
+namespace wigglepad {
+
+// Small pictures drawn on many frames at slowly moving positions, rendered once per size, colour
+// and quarter-pixel offset and then copied: a copy costs a fraction of rasterising antialiased
+// outlines anew. The quarter-pixel offsets keep slow motion smooth, as drawn directly.
+// Expects the painter's transform to be a translation at most.
+class SpriteCache {
+public:
+    static constexpr int kSubpixelSteps = 4;
+
+    struct Key {
+        int kind = 0; // the caller's numbering of what it draws
+        double size = 0.0;
+        QRgb rgba = 0;
+        auto operator<=>(const Key&) const = default;
+    };
+    using Paint = std::function<void(QPainter&)>;
+
+    explicit SpriteCache(std::size_t capacity);
+
+    // Draws the picture that `paint` paints around the origin, within `extent`, centred on
+    // `centre`; `paint` runs only when this key, pixel density and offset are new.
+    void draw(QPainter& painter, const Key& key, QPointF centre, const QRectF& extent,
+              const Paint& paint);
+    std::size_t size() const { return cache_.size(); }
+
+private:
+    struct Placed {
+        Key key;
+        int devicePixelRatioPercent;
+        int phaseX; // quarter pixels right of the whole pixel
+        int phaseY;
+        auto operator<=>(const Placed&) const = default;
+    };
+    struct Sprite {
+        QImage image;
+        QPoint offset; // device pixels from the centre's whole pixel to the image's top-left
+    };
+    static Sprite render(const Placed& placed, const QRectF& extent, const Paint& paint);
+
+    LruCache<Placed, Sprite> cache_;
+};
+
+} // namespace wigglepad

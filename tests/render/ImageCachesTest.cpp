@@ -1,0 +1,119 @@
+#include "Palette.h"
+#include "RibbonImageCache.h"
+#include "SpriteCache.h"
+
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace wigglepad {
+namespace {
+
+// The largest difference of any channel of any pixel.
+int largestDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
+}
+
+void paintDisc(QPainter& painter) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::darkBlue);
+    painter.drawEllipse(QPointF(0, 0), 10, 6);
+}
+
+QImage blank(qreal dpr = 1.0) {
+    QImage image(QSize(80, 60) * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::white);
+    return image;
+}
+
+class SpriteCacheTest : public ::testing::TestWithParam<qreal> {};
+
+TEST_P(SpriteCacheTest, LandsWhereDirectPaintingWouldWithinAQuarterPixel) {
+    const qreal dpr = GetParam();
+    SpriteCache cache(8);
+    QImage copied = blank(dpr);
+    QImage direct = blank(dpr);
+    for (const QPointF centre : {QPointF(30.3, 20.6), QPointF(50.9, 40.1), QPointF(20.45, 45.7)}) {
+        QPainter painter(&copied);
+        cache.draw(painter, {0, 10, 0}, centre, QRectF(-12, -8, 24, 16), paintDisc);
+        QPainter directPainter(&direct);
+        directPainter.setRenderHint(QPainter::Antialiasing);
+        const qreal quarter = 1.0 / (SpriteCache::kSubpixelSteps * dpr);
+        directPainter.translate(std::round(centre.x() / quarter) * quarter,
+                                std::round(centre.y() / quarter) * quarter);
+        paintDisc(directPainter);
+    }
+    EXPECT_LE(largestDifference(copied, direct), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(PixelDensities, SpriteCacheTest, ::testing::Values(1.0, 2.0));
+
+TEST(SpriteCacheBoundsTest, RendersEachOffsetOnceAndStaysBounded) {
+    SpriteCache cache(4);
+    QImage image = blank();
+    QPainter painter(&image);
+    int painted = 0;
+    const auto paint = [&](QPainter& p) {
+        ++painted;
+        paintDisc(p);
+    };
+    cache.draw(painter, {0, 10, 0}, {30.25, 20}, QRectF(-12, -8, 24, 16), paint);
+    cache.draw(painter, {0, 10, 0}, {40.25, 30}, QRectF(-12, -8, 24, 16), paint);
+    EXPECT_EQ(painted, 1) << "the same offset within a pixel";
+    for (int step = 0; step < 8; ++step) {
+        cache.draw(painter, {0, 10, 0}, {30 + step * 0.25, 20}, QRectF(-12, -8, 24, 16), paint);
+    }
+    EXPECT_EQ(cache.size(), 4u);
+}
+
+Ribbon straightRibbon(Point start, Point end, double width) {
+    Ribbon ribbon;
+    ribbon.startPoint = start;
+    ribbon.endPoint = end;
+    ribbon.control1 = midpoint(start, end);
+    ribbon.control2 = midpoint(start, end);
+    ribbon.color = palette()[2];
+    ribbon.width = width;
+    return ribbon;
+}
+
+TEST(RibbonImageCacheTest, CoversTheWholeStrokeAndKeepsBodyAndCoreApart) {
+    RibbonImageCache cache;
+    const auto* rendered = cache.rendered(straightRibbon({10.5, 20.5}, {110.5, 20.5}, 10), 1.0);
+    ASSERT_NE(rendered, nullptr);
+    const QRect placed(rendered->origin, rendered->body.size());
+    EXPECT_TRUE(placed.contains(QRect(5, 15, 111, 11))) << "round caps included";
+    const QPoint middle = QPoint(60, 20) - rendered->origin;
+    EXPECT_EQ(qAlpha(rendered->body.pixel(middle)), 255);
+    EXPECT_EQ(qAlpha(rendered->core.pixel(middle)), 255);
+    EXPECT_EQ(qAlpha(rendered->core.pixel(middle + QPoint(0, 4))), 0) << "the core is narrower";
+    EXPECT_EQ(QColor(rendered->core.pixel(middle)), QColor(Qt::white));
+}
+
+TEST(RibbonImageCacheTest, VeryLongRibbonsAreLeftToDirectStroking) {
+    RibbonImageCache cache;
+    EXPECT_EQ(cache.rendered(straightRibbon({0, 0}, {1500, 1500}, 10), 1.0), nullptr);
+    EXPECT_NE(cache.rendered(straightRibbon({0, 0}, {300, 300}, 10), 1.0), nullptr);
+}
+
+TEST(RibbonImageCacheTest, StaysBoundedByItsCapacity) {
+    RibbonImageCache cache(2);
+    for (int i = 0; i < 5; ++i) {
+        cache.rendered(straightRibbon({0, 0}, {100.0 + i, 0}, 8), 1.0);
+    }
+    EXPECT_EQ(cache.size(), 2u);
+}
+
+} // namespace
+} // namespace wigglepad
