@@ -13,8 +13,11 @@ struct RenderCaches {
     SquirclePathCache squircles;
     CharacterImageCache characters;
     RibbonImageCache ribbons;
-    // Every quarter-pixel offset of the eight bubbles, and some room for bubbles coming in.
-    SpriteCache bubbles{8 * SpriteCache::kSubpixelSteps * SpriteCache::kSubpixelSteps + 32};
+    // Bubbles drift slowly, so their offsets follow a quarter-point grid: 16 images for each of
+    // the eight, and room for bubbles coming in.
+    SpriteCache bubbles{8 * 16 + 32, 4};
+    // Figures move fast or rest, so a half-point grid serves: 4 images for each of 40, and room.
+    SpriteCache figures{40 * 4 + 32, 2};
 };
 
 } // namespace wigglepad

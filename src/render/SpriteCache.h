@@ -13,14 +13,13 @@ class QPainter;
 
 namespace wigglepad {
 
-// Small pictures drawn on many frames at slowly moving positions, rendered once per size, colour
-// and quarter-pixel offset and then copied: a copy costs a fraction of rasterising antialiased
-// outlines anew. The quarter-pixel offsets keep slow motion smooth, as drawn directly.
+// Small pictures drawn on many frames at moving positions, rendered once per size, colour and
+// offset within a pixel, then copied: a copy costs a fraction of rasterising antialiased
+// outlines anew. Offsets are kept on a grid of 1/stepsPerPoint points, fine enough that motion
+// looks as smooth as drawn directly, and as fine on dense screens with fewer images each.
 // Expects the painter's transform to be a translation at most.
 class SpriteCache {
 public:
-    static constexpr int kSubpixelSteps = 4;
-
     struct Key {
         int kind = 0; // the caller's numbering of what it draws
         double size = 0.0;
@@ -29,7 +28,7 @@ public:
     };
     using Paint = std::function<void(QPainter&)>;
 
-    explicit SpriteCache(std::size_t capacity);
+    SpriteCache(std::size_t capacity, int stepsPerPoint);
 
     // Draws the picture that `paint` paints around the origin, within `extent`, centred on
     // `centre`; `paint` runs only when this key, pixel density and offset are new.
@@ -41,7 +40,8 @@ private:
     struct Placed {
         Key key;
         int devicePixelRatioPercent;
-        int phaseX; // quarter pixels right of the whole pixel
+        int steps;  // offsets per device pixel
+        int phaseX; // steps right of the whole device pixel
         int phaseY;
         auto operator<=>(const Placed&) const = default;
     };
@@ -52,6 +52,7 @@ private:
     static Sprite render(const Placed& placed, const QRectF& extent, const Paint& paint);
 
     LruCache<Placed, Sprite> cache_;
+    int stepsPerPoint_;
 };
 
 } // namespace wigglepad

@@ -39,9 +39,9 @@ QImage blank(qreal dpr = 1.0) {
 
 class SpriteCacheTest : public ::testing::TestWithParam<qreal> {};
 
-TEST_P(SpriteCacheTest, LandsWhereDirectPaintingWouldWithinAQuarterPixel) {
+TEST_P(SpriteCacheTest, LandsWhereDirectPaintingWouldWithinAQuarterPoint) {
     const qreal dpr = GetParam();
-    SpriteCache cache(8);
+    SpriteCache cache(8, 4);
     QImage copied = blank(dpr);
     QImage direct = blank(dpr);
     for (const QPointF centre : {QPointF(30.3, 20.6), QPointF(50.9, 40.1), QPointF(20.45, 45.7)}) {
@@ -49,7 +49,7 @@ TEST_P(SpriteCacheTest, LandsWhereDirectPaintingWouldWithinAQuarterPixel) {
         cache.draw(painter, {0, 10, 0}, centre, QRectF(-12, -8, 24, 16), paintDisc);
         QPainter directPainter(&direct);
         directPainter.setRenderHint(QPainter::Antialiasing);
-        const qreal quarter = 1.0 / (SpriteCache::kSubpixelSteps * dpr);
+        const qreal quarter = 0.25; // of a point, at either density
         directPainter.translate(std::round(centre.x() / quarter) * quarter,
                                 std::round(centre.y() / quarter) * quarter);
         paintDisc(directPainter);
@@ -60,7 +60,7 @@ TEST_P(SpriteCacheTest, LandsWhereDirectPaintingWouldWithinAQuarterPixel) {
 INSTANTIATE_TEST_SUITE_P(PixelDensities, SpriteCacheTest, ::testing::Values(1.0, 2.0));
 
 TEST(SpriteCacheBoundsTest, RendersEachOffsetOnceAndStaysBounded) {
-    SpriteCache cache(4);
+    SpriteCache cache(4, 4);
     QImage image = blank();
     QPainter painter(&image);
     int painted = 0;
