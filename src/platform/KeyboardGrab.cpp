@@ -1,11 +1,22 @@
 #include "KeyboardGrab.h"
 
+#include <chrono>
 #include <ostream>
 
 namespace wigglepad {
+namespace {
+
+constexpr std::chrono::milliseconds kRetryInterval{200};
+// About a second of failing: longer than the window manager ever holds the keyboard.
+constexpr int kFailuresBeforeTelling = 6;
+
+} // namespace
 
 KeyboardGrab::KeyboardGrab(std::ostream& errors)
-    : errors_(errors) {}
+    : errors_(errors) {
+    retry_.setInterval(kRetryInterval);
+    connect(&retry_, &QTimer::timeout, this, &KeyboardGrab::retake);
+}
 
 void KeyboardGrab::setWindow(QWindow* window) {
     window_ = window;
@@ -18,6 +29,8 @@ void KeyboardGrab::setWanted(bool wanted) {
         retake();
         return;
     }
+    retry_.stop();
+    failuresInARow_ = 0;
     if (held_ && window_) {
         window_->setKeyboardGrabEnabled(false);
     }
@@ -29,13 +42,19 @@ void KeyboardGrab::retake() {
         return;
     }
     held_ = window_->setKeyboardGrabEnabled(true);
-    if (!held_) {
-        reportFailure();
+    if (held_) {
+        retry_.stop();
+        failuresInARow_ = 0;
+        return;
     }
+    failed();
 }
 
-void KeyboardGrab::reportFailure() {
-    if (failureReported_) {
+void KeyboardGrab::failed() {
+    if (!retry_.isActive()) {
+        retry_.start();
+    }
+    if (++failuresInARow_ < kFailuresBeforeTelling || failureReported_) {
         return;
     }
     failureReported_ = true;

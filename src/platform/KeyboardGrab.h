@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 #include <iosfwd>
 
@@ -9,9 +11,11 @@ namespace wigglepad {
 // An active keyboard grab on the kiosk window: while held, every key (Alt+Tab, Super,
 // Ctrl+Alt+arrows included) reaches the program instead of the window manager. A grab can only
 // be taken while the window is on screen and is lost when it leaves the screen, so it is taken
-// again whenever the window shows or becomes active. A failed grab (another program holds the
-// keyboard, or grabs are turned off with Qt's -nograb) is said once.
-class KeyboardGrab {
+// again whenever the window shows or becomes active. A grab can also fail for a moment (the
+// window manager holds the keyboard while it moves focus): a failed grab is retried until it
+// holds, and only a failure that lasts (another program keeps the keyboard, or grabs are
+// turned off with Qt's -nograb) is said, once.
+class KeyboardGrab final : public QObject {
 public:
     explicit KeyboardGrab(std::ostream& errors);
 
@@ -24,12 +28,14 @@ public:
     bool isHeld() const { return held_; }
 
 private:
-    void reportFailure();
+    void failed();
 
     std::ostream& errors_;
     QPointer<QWindow> window_;
+    QTimer retry_;
     bool wanted_ = false;
     bool held_ = false;
+    int failuresInARow_ = 0;
     bool failureReported_ = false;
 };
 

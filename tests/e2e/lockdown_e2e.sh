@@ -43,7 +43,7 @@ is_viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 
 start_x_server() {
     : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" \
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" \
         2>"$work/xvfb.err" &
     pids+=($!)
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
@@ -114,6 +114,17 @@ wait_for 5 has_line locked "quit refused" || fail "locked: the close request nev
 kill -0 "$probe_pid" || fail "locked: the probe quit"
 is_viewable "$wid" || fail "locked: the window went away"
 
+echo "== Another window taking the activation gives it back"
+xmessage -name intruder "intruder" &
+intruder=$!
+pids+=("$intruder")
+wait_for 5 sh -c 'xdotool search --classname "^intruder$"' || fail "xmessage did not come up"
+xdotool windowactivate "$(xdotool search --classname '^intruder$' | head -n 1)" || true
+wait_for 5 has_line locked "resign active" || fail "locked: the lost activation was not told"
+wait_for 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $wid ]" ||
+    fail "locked: the activation stayed with the other window"
+kill "$intruder"
+
 echo "== A minimised window comes back at once"
 xdotool windowminimize "$wid"
 wait_for 5 has_line locked "state 1" || fail "locked: the window was never minimised"
@@ -132,9 +143,11 @@ end_probe swipe
 
 echo "== Grabs turned off (-nograb): said once, play goes on"
 start_probe nograb 490 -nograb
+wait_for 5 grep -q "cannot grab the keyboard" "$work/nograb.err" ||
+    fail "nograb: the failed grab was never said"
 # Activating the window again retries the grab; the failure is still said only once.
 xdotool windowactivate --sync "$wid" || true
-sleep 0.2
+sleep 0.5
 end_probe nograb
 [ "$(grep -c "cannot grab the keyboard" "$work/nograb.err")" -eq 1 ] ||
     fail "nograb: the failed grab was not said exactly once"
