@@ -1,5 +1,7 @@
 #include "EventMonitor.h"
 
+#include "X11Keyboard.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -61,6 +63,13 @@ std::uint32_t layoutGroup(const QKeyEvent& event) {
     return (event.nativeModifiers() >> kGroupShift) & kGroupMask;
 }
 
+// Keys made by programs carry no scan code; their Qt key stands in, kept clear of scan codes.
+std::uint32_t keyIdentity(const QKeyEvent& event) {
+    constexpr std::uint32_t kQtKeyFlag = 0x80000000u;
+    return event.nativeScanCode() != 0 ? event.nativeScanCode()
+                                       : kQtKeyFlag | static_cast<std::uint32_t>(event.key());
+}
+
 InputEvent pointerFacts(InputEvent::Kind kind, const QPointF& position) {
     InputEvent facts;
     facts.kind = kind;
@@ -73,18 +82,37 @@ InputEvent pointerFacts(InputEvent::Kind kind, const QPointF& position) {
 EventMonitor::EventMonitor(QWindow& window, KeyboardLayout layout, Handler handler)
     : layout_(std::move(layout))
     , handler_(std::move(handler)) {
+    useX11DetectableAutoRepeat();
     window.installEventFilter(this);
+    // Releases of keys held when the window lost the keyboard go elsewhere: forget those keys.
+    connect(&window, &QWindow::activeChanged, this, [this, &window] {
+        if (!window.isActive()) {
+            keysDown_.clear();
+        }
+    });
 }
 
 bool EventMonitor::eventFilter(QObject* watched, QEvent* event) {
     if (isAutoRepeatRelease(*event)) {
         return true;
     }
-    const std::optional<InputEvent> facts = translate(*event);
+    std::optional<InputEvent> facts = translate(*event);
     if (!facts) {
         return QObject::eventFilter(watched, event);
     }
+    if (facts->kind == InputEvent::Kind::keyDown || facts->kind == InputEvent::Kind::keyUp) {
+        noteHeldKeys(static_cast<const QKeyEvent&>(*event), *facts);
+    }
     return handler_(*facts) == InputDisposition::swallow;
+}
+
+void EventMonitor::noteHeldKeys(const QKeyEvent& event, InputEvent& facts) {
+    const std::uint32_t key = keyIdentity(event);
+    if (facts.kind == InputEvent::Kind::keyUp) {
+        keysDown_.erase(key);
+    } else if (!keysDown_.insert(key).second) {
+        facts.isAutoRepeat = true;
+    }
 }
 
 std::optional<InputEvent> EventMonitor::translate(const QEvent& event) const {

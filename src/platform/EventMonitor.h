@@ -7,6 +7,7 @@
 #include <QObject>
 #include <functional>
 #include <optional>
+#include <unordered_set>
 
 class QKeyEvent;
 class QWindow;
@@ -17,23 +18,29 @@ namespace wigglepad {
 // eight watched kinds is translated into an InputEvent once and handed to the handler, which
 // decides whether the window gets it. Events of other kinds (right-button release, modifier
 // keys on their own, double-click notices) pass on untouched.
+//
+// A held key is one press, then auto-repeat presses, then one release, on every platform: the
+// release Qt marks as auto-repeat is dropped, X11 is asked not to send repeat releases at all,
+// and a press of a key already down counts as auto-repeat whether Qt marked it or not.
 class EventMonitor final : public QObject {
 public:
     using Handler = std::function<InputDisposition(const InputEvent&)>;
 
     EventMonitor(QWindow& window, KeyboardLayout layout, Handler handler);
 
-    // The facts of a Qt event, or nothing when it is not one of the watched kinds.
-    std::optional<InputEvent> translate(const QEvent& event) const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The facts of a Qt event, or nothing when it is not one of the watched kinds.
+    std::optional<InputEvent> translate(const QEvent& event) const;
     InputEvent keyFacts(InputEvent::Kind kind, const QKeyEvent& event) const;
+    void noteHeldKeys(const QKeyEvent& event, InputEvent& facts);
 
     KeyboardLayout layout_;
     Handler handler_;
+    // The keys now down, by scan code (or Qt key for keys made by programs).
+    std::unordered_set<std::uint32_t> keysDown_;
 };
 
 } // namespace wigglepad

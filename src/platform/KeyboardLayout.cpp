@@ -1,6 +1,6 @@
 #include "KeyboardLayout.h"
 
-#include "X11Keymap.h"
+#include "X11Keyboard.h"
 
 #include <xkbcommon/xkbcommon.h>
 

@@ -3,7 +3,9 @@
 // reports on stdout, one line each, what happens to it:
 //   ready              the window is on screen and active
 //   grabbed            the keyboard grab is held
-//   key <code> <text>  a key went down (position code, characters as hex bytes)
+//   key <code> <text>  a key went down (position code, characters as hex bytes), with
+//                      " repeat" added when the keyboard's auto-repeat made it
+//   up <code>          a key went up
 //   state <n>          the window's state changed (Qt::WindowState)
 //   quit refused       a request to quit was refused
 //   resign active      the application lost activation (and asks for it back)
@@ -40,8 +42,12 @@ std::string hexBytes(const std::string& text) {
 }
 
 InputDisposition reportKeys(const InputEvent& event) {
+    const std::string code = std::to_string(event.keyCode);
     if (event.kind == InputEvent::Kind::keyDown) {
-        report("key " + std::to_string(event.keyCode) + " " + hexBytes(event.characters));
+        report("key " + code + " " + hexBytes(event.characters) +
+               (event.isAutoRepeat ? " repeat" : ""));
+    } else if (event.kind == InputEvent::Kind::keyUp) {
+        report("up " + code);
     }
     return InputDisposition::swallow;
 }

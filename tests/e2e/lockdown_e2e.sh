@@ -108,6 +108,17 @@ net_wm_state "$wid" | grep -q _NET_WM_STATE_ABOVE ||
 wait_for 5 has_line locked grabbed || fail "locked: the keyboard grab never held"
 tab_reaches_probe locked || fail "locked: Alt+Tab went to the window manager"
 
+echo "== A held key repeats as presses only, and goes up once"
+xdotool keydown Escape
+sleep 0.8
+xdotool keyup Escape
+wait_for 5 has_line locked "up 53" || fail "locked: Escape never went up"
+[ "$(grep -c -x "up 53" "$work/locked.out")" -eq 1 ] ||
+    fail "locked: auto-repeat made Escape go up more than once"
+[ "$(grep -c -x "key 53 1b" "$work/locked.out")" -eq 1 ] ||
+    fail "locked: Escape went down more than once without repeating"
+grep -q -x "key 53 1b repeat" "$work/locked.out" || fail "locked: Escape never repeated"
+
 echo "== A close request from the window manager is refused"
 wmctrl -c "$title"
 wait_for 5 has_line locked "quit refused" || fail "locked: the close request never arrived"

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -151,6 +152,39 @@ TEST_F(EventMonitorTest, AHeldKeyRepeatsAsPressesOnlyAndItsFinalReleaseIsOne) {
     EXPECT_TRUE(widget_.seen.empty()) << "repeat releases never reach the widgets either";
 }
 
+TEST_F(EventMonitorTest, APressOfAKeyAlreadyDownIsAnAutoRepeatWhateverQtSays) {
+    watch();
+    // X11 with detectable auto-repeat: repeats come as presses alone, and Qt does not mark them.
+    key(QEvent::KeyPress, Qt::Key_A, kAScan);
+    key(QEvent::KeyPress, Qt::Key_A, kAScan);
+    key(QEvent::KeyRelease, Qt::Key_A, kAScan);
+    key(QEvent::KeyPress, Qt::Key_A, kAScan);
+    ASSERT_EQ(facts_.size(), 4u);
+    EXPECT_FALSE(facts_[0].isAutoRepeat);
+    EXPECT_TRUE(facts_[1].isAutoRepeat);
+    EXPECT_EQ(facts_[2].kind, InputEvent::Kind::keyUp);
+    EXPECT_FALSE(facts_[3].isAutoRepeat) << "a new press after the release";
+}
+
+TEST_F(EventMonitorTest, KeysHeldWhenTheWindowLostTheKeyboardAreForgotten) {
+    watch();
+    widget_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget_));
+    key(QEvent::KeyPress, Qt::Key_A, kAScan);
+
+    // The release goes to another window.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    widget_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget_));
+
+    key(QEvent::KeyPress, Qt::Key_A, kAScan);
+    ASSERT_EQ(facts_.size(), 2u);
+    EXPECT_FALSE(facts_[1].isAutoRepeat);
+}
+
 TEST_F(EventMonitorTest, ModifierKeysAloneAreNotWatchedAndPassOn) {
     watch();
     disposition_ = InputDisposition::swallow;
@@ -215,6 +249,10 @@ TEST_F(EventMonitorTest, ScrollingIsWatched) {
     send(wheel);
     EXPECT_EQ(only().kind, InputEvent::Kind::scroll);
     EXPECT_TRUE(widget_.seen.empty());
+}
+
+TEST(KeyboardLayoutForDisplayTest, OffX11TheDefaultNamesGiveALayout) {
+    EXPECT_TRUE(KeyboardLayout::forDisplay().isValid());
 }
 
 TEST_F(EventMonitorTest, KeysMadeByProgramsWithoutAScanCodeKeepTheirText) {

@@ -1,0 +1,66 @@
+#include "X11Keyboard.h"
+
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+#include <cstdlib>
+#include <memory>
+#include <xkbcommon/xkbcommon-x11.h>
+
+// The XKB protocol header names a field "explicit", a C++ keyword.
+#define explicit explicit_field
+#include <xcb/xkb.h>
+#undef explicit
+
+namespace wigglepad {
+namespace {
+
+// The application's X connection with XKB ready on it, or null.
+xcb_connection_t* x11Connection() {
+    const auto* application = qGuiApp;
+    auto* x11 = application != nullptr
+                    ? application->nativeInterface<QNativeInterface::QX11Application>()
+                    : nullptr;
+    if (x11 == nullptr) {
+        return nullptr;
+    }
+    // The offscreen platform offers the interface too, without a connection behind it.
+    xcb_connection_t* connection = x11->connection();
+    if (connection == nullptr) {
+        return nullptr;
+    }
+    const bool haveXkb = xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION,
+                                                     XKB_X11_MIN_MINOR_XKB_VERSION,
+                                                     XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr,
+                                                     nullptr, nullptr, nullptr) != 0;
+    return haveXkb ? connection : nullptr;
+}
+
+} // namespace
+
+xkb_keymap* loadX11Keymap(xkb_context* context) {
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr) {
+        return nullptr;
+    }
+    const std::int32_t keyboard = xkb_x11_get_core_keyboard_device_id(connection);
+    if (keyboard == -1) {
+        return nullptr;
+    }
+    return xkb_x11_keymap_new_from_device(context, connection, keyboard,
+                                          XKB_KEYMAP_COMPILE_NO_FLAGS);
+}
+
+bool useX11DetectableAutoRepeat() {
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr) {
+        return false;
+    }
+    constexpr std::uint32_t kFlag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    const auto cookie =
+        xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, kFlag, kFlag, 0, 0, 0);
+    const std::unique_ptr<xcb_xkb_per_client_flags_reply_t, decltype(&std::free)> reply(
+        xcb_xkb_per_client_flags_reply(connection, cookie, nullptr), &std::free);
+    return reply && (reply->supported & kFlag) != 0 && (reply->value & kFlag) != 0;
+}
+
+} // namespace wigglepad
