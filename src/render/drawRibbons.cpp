@@ -35,9 +35,9 @@ void drawRibbon(QPainter& painter, const Ribbon& ribbon, double life, RibbonImag
         return;
     }
     setElementOpacity(painter, kBodyOpacity * life);
-    painter.drawImage(rendered->origin, rendered->body);
+    RibbonImageCache::draw(painter, rendered->origin, rendered->body);
     setElementOpacity(painter, kCoreOpacity * life);
-    painter.drawImage(rendered->origin, rendered->core);
+    RibbonImageCache::draw(painter, rendered->origin, rendered->core);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -88,17 +89,44 @@ Ribbon straightRibbon(Point start, Point end, double width) {
     return ribbon;
 }
 
+// The stroke's bands put back together on a transparent canvas of its box.
+QImage assembled(const RibbonImageCache::Stroke& stroke, QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    for (const auto& band : stroke) {
+        painter.drawImage(band.offset, band.image);
+    }
+    return image;
+}
+
 TEST(RibbonImageCacheTest, CoversTheWholeStrokeAndKeepsBodyAndCoreApart) {
     RibbonImageCache cache;
     const auto* rendered = cache.rendered(straightRibbon({10.5, 20.5}, {110.5, 20.5}, 10), 1.0);
     ASSERT_NE(rendered, nullptr);
-    const QRect placed(rendered->origin, rendered->body.size());
-    EXPECT_TRUE(placed.contains(QRect(5, 15, 111, 11))) << "round caps included";
-    const QPoint middle = QPoint(60, 20) - rendered->origin;
-    EXPECT_EQ(qAlpha(rendered->body.pixel(middle)), 255);
-    EXPECT_EQ(qAlpha(rendered->core.pixel(middle)), 255);
-    EXPECT_EQ(qAlpha(rendered->core.pixel(middle + QPoint(0, 4))), 0) << "the core is narrower";
-    EXPECT_EQ(QColor(rendered->core.pixel(middle)), QColor(Qt::white));
+    const QPoint origin = rendered->origin;
+    const QImage body = assembled(rendered->body, {130, 40});
+    const QImage core = assembled(rendered->core, {130, 40});
+    EXPECT_EQ(qAlpha(body.pixel(QPoint(6, 20) - origin)), 255) << "round cap before the start";
+    EXPECT_EQ(qAlpha(body.pixel(QPoint(114, 20) - origin)), 255) << "and past the end";
+    EXPECT_EQ(qAlpha(body.pixel(QPoint(60, 16) - origin)), 255);
+    EXPECT_EQ(qAlpha(core.pixel(QPoint(60, 20) - origin)), 255);
+    EXPECT_EQ(qAlpha(core.pixel(QPoint(60, 24) - origin)), 0) << "the core is narrower";
+    EXPECT_EQ(QColor(core.pixel(QPoint(60, 20) - origin)), QColor(Qt::white));
+}
+
+TEST(RibbonImageCacheTest, BandsLeaveOutTheEmptinessOfADiagonalRibbon) {
+    RibbonImageCache cache;
+    const auto* rendered = cache.rendered(straightRibbon({10, 10}, {210, 210}, 12), 1.0);
+    ASSERT_NE(rendered, nullptr);
+    long kept = 0;
+    for (const auto& band : rendered->body) {
+        kept += band.image.width() * band.image.height();
+    }
+    EXPECT_LT(kept, 215 * 215 / 3);
+    EXPECT_EQ(
+        qAlpha(assembled(rendered->body, {230, 230}).pixel(QPoint(110, 110) - rendered->origin)),
+        255);
 }
 
 TEST(RibbonImageCacheTest, VeryLongRibbonsAreLeftToDirectStroking) {
