@@ -4,6 +4,8 @@
 #include "continuousRoundedRect.h"
 #include "paintOnPoolThread.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
@@ -93,6 +95,17 @@ TEST(CharacterImageCacheTest, RendersTheCharacterInItsColourAroundTheCentre) {
         }
     }
     EXPECT_GT(inked, 1000);
+}
+
+TEST(CharacterImageCacheTest, AsksForTheHeavyRoundedFace) {
+    const QFont font = CharacterImageCache::characterFont(120);
+    EXPECT_EQ(font.pixelSize(), 120);
+    EXPECT_EQ(font.weight(), QFont::Black);
+    if (!QFontDatabase::families().contains(QStringLiteral("Nunito"))) {
+        GTEST_SKIP() << "the rounded face is not installed here";
+    }
+    EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Nunito"));
+    EXPECT_EQ(QFontInfo(font).weight(), QFont::Black);
 }
 
 TEST(CharacterImageCacheTest, RendersAtThePaintersPixelDensity) {

@@ -1,5 +1,8 @@
 // Render tests paint with QtGui, which needs an application object. It is made in the
-// environment's set-up rather than in main so that listing the tests needs no display.
+// environment's set-up rather than in main so that listing the tests needs no display. The
+// shipped rounded face is registered as the program does at start, so characters are drawn in it.
+#include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 #include <memory>
@@ -8,7 +11,12 @@ namespace {
 
 class QtGuiEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { app_ = std::make_unique<QGuiApplication>(argc_, argv_); }
+    void SetUp() override {
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        if (QFile::exists(WIGGLEPAD_ROUNDED_FONT_FILE)) {
+            QFontDatabase::addApplicationFont(WIGGLEPAD_ROUNDED_FONT_FILE);
+        }
+    }
     void TearDown() override { app_.reset(); }
 
 private:
