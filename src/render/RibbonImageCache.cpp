@@ -34,8 +34,7 @@ RibbonImageCache::Stroke inkedBands(const QImage& image) {
     for (int top = 0; top < image.height(); top += kBandHeight) {
         const QRect band = inkedColumns(image, top, std::min(top + kBandHeight, image.height()));
         if (!band.isEmpty()) {
-            bands.push_back({band.topLeft(), image.copy(band)});
-            bands.back().image.setDevicePixelRatio(image.devicePixelRatio());
+            bands.push_back({band.topLeft(), image.copy(band)}); // keeps the pixel density
         }
     }
     return bands;

@@ -3,6 +3,8 @@
 #include "RenderFixture.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 
 namespace wigglepad {
 namespace {
@@ -59,6 +61,40 @@ TEST_F(DrawPlaySurfaceTest, SameFrameTwiceGivesTheSamePicture) {
     addShape({120, 150}, 100, 1, 0).character = "K";
     addShape({300, 150}, 80, 1, 4);
     EXPECT_EQ(render(), render()) << "caches warmed by the first frame change nothing";
+}
+
+TEST_F(DrawPlaySurfaceTest, DenseScreenGetsTheSameFrameInTwiceThePixels) {
+    addShape({100.3, 100.6}, 80, 1, 3);
+    addShape({300, 100}, 120, 0, 5).character = "H";
+    Bubble bubble;
+    bubble.position = {100.2, 230.7};
+    bubble.radius = 40;
+    bubble.color = palette()[1];
+    state.bubbles.modify([&](auto& bubbles) { bubbles.push_back(bubble); });
+    Ribbon ribbon;
+    ribbon.startPoint = {200, 220};
+    ribbon.endPoint = {380, 260};
+    ribbon.control1 = {260, 180};
+    ribbon.control2 = {320, 300};
+    ribbon.color = palette()[2];
+    ribbon.width = 12;
+    ribbon.born = now();
+    state.ribbons.modify([&](auto& ribbons) { ribbons.push_back(ribbon); });
+    const QImage single = render(kCanvas, 1.0);
+    const QImage dense =
+        render(kCanvas, 2.0).scaled(kCanvas, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int differing = 0;
+    for (int y = 0; y < single.height(); ++y) {
+        for (int x = 0; x < single.width(); ++x) {
+            const QColor a = single.pixelColor(x, y);
+            const QColor b = dense.pixelColor(x, y);
+            const int difference =
+                std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                          std::abs(a.blue() - b.blue())});
+            differing += difference > 24 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0) << "only antialiased edges may differ, and only a little";
 }
 
 } // namespace

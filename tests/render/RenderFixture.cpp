@@ -7,8 +7,9 @@
 
 namespace wigglepad {
 
-QImage RenderFixture::render(QSize size) const {
-    QImage image(size, QImage::Format_RGB32);
+QImage RenderFixture::render(QSize size, qreal devicePixelRatio) const {
+    QImage image(size * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::magenta);
     QPainter painter(&image);
     drawPlaySurface(painter, QSizeF(size), now(), state, kBackground);

@@ -25,7 +25,7 @@ protected:
     TimeStamp now() const { return clock.now(); }
 
     // The frame at `now()`, drawn over a colour no element uses so unpainted pixels stand out.
-    QImage render(QSize size = kCanvas) const;
+    QImage render(QSize size = kCanvas, qreal devicePixelRatio = 1.0) const;
 
     static QColor colour(int paletteIndex) { return toQColor(palette()[paletteIndex]); }
     // `over` composited onto `under` at `opacity`, as source-over in gamma-encoded sRGB.
