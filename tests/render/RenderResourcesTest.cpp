@@ -1,6 +1,5 @@
 #include "CharacterImageCache.h"
 #include "LruCache.h"
-#include "SquirclePathCache.h"
 #include "continuousRoundedRect.h"
 #include "paintOnPoolThread.h"
 
@@ -70,33 +69,6 @@ TEST(ContinuousRoundedRectTest, EmptySizeGivesAnEmptyPath) {
     EXPECT_EQ(continuousRoundedRect({10, 4}, 0).boundingRect(), QRectF(0, 0, 10, 4));
 }
 
-TEST(SquirclePathCacheTest, BuildsEachSizeOnceAndStaysBounded) {
-    SquirclePathCache cache(4);
-    const QPainterPath first = cache.path({50, 50}, 10);
-    EXPECT_EQ(cache.path({50, 50}, 10), first);
-    EXPECT_EQ(cache.size(), 1u);
-    for (int s = 1; s <= 10; ++s) {
-        cache.path({double(s), double(s)}, 0.2 * s);
-    }
-    EXPECT_EQ(cache.size(), 4u);
-}
-
-TEST(CharacterImageCacheTest, RendersTheCharacterInItsColourAroundTheCentre) {
-    CharacterImageCache cache;
-    const auto& rendered = cache.rendered("E", 100, QColor(200, 40, 40), 1.0);
-    const QRectF placed(rendered.offset, rendered.image.size());
-    EXPECT_TRUE(placed.contains(QPointF(0, 0)));
-    EXPECT_GT(placed.height(), 50);
-    EXPECT_LT(placed.height(), 130);
-    int inked = 0;
-    for (int y = 0; y < rendered.image.height(); ++y) {
-        for (int x = 0; x < rendered.image.width(); ++x) {
-            inked += rendered.image.pixelColor(x, y) == QColor(200, 40, 40) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(inked, 1000);
-}
-
 TEST(CharacterImageCacheTest, AsksForTheHeavyRoundedFace) {
     const QFont font = CharacterImageCache::characterFont(120);
     EXPECT_EQ(font.pixelSize(), 120);
@@ -114,14 +86,6 @@ TEST(CharacterImageCacheTest, RendersAtThePaintersPixelDensity) {
     const auto& dense = cache.rendered("E", 100, Qt::red, 2.0);
     EXPECT_NEAR(dense.image.width(), 2 * single.width(), 2);
     EXPECT_DOUBLE_EQ(dense.image.devicePixelRatio(), 2.0);
-}
-
-TEST(CharacterImageCacheTest, StaysBoundedByItsCapacity) {
-    CharacterImageCache cache(3);
-    for (char c = 'A'; c <= 'H'; ++c) {
-        cache.rendered(std::string(1, c), 40, Qt::blue, 1.0);
-    }
-    EXPECT_EQ(cache.size(), 3u);
 }
 
 TEST(PaintOnPoolThreadTest, ImagePaintingRunsInQtsPoolAndReturnsWhenDone) {
