@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+namespace wigglepad {
+
+// One line of the adult-controls box: a gesture in a key-cap chip, then what it does. The chip
+// sits in a slot of fixed width, so the descriptions of all rows start at the same place, and
+// the two texts share their baseline.
+class ControlRow : public QWidget {
+    Q_OBJECT
+public:
+    // `key` and `desc` are shown verbatim; `ink` colours the key, `muted` the description.
+    ControlRow(const QString& key, const QString& desc, const QColor& ink, const QColor& muted,
+               QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void placeTexts();
+
+    QLabel* key_;
+    QLabel* desc_;
+};
+
+} // namespace wigglepad

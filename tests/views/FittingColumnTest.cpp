@@ -1,0 +1,57 @@
+#include "FittingColumn.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace wigglepad {
+namespace {
+
+constexpr int kSidePadding = 40;
+
+// Three 100 x 50 sections under, between and over gaps of 40, 28, 28 and 40: 350 tall at ease.
+class FittingColumnTest : public ::testing::Test {
+protected:
+    FittingColumnTest() {
+        column = new FittingColumn(kSidePadding, &room);
+        column->addGap(40);
+        for (int i = 0; i < 3; ++i) {
+            auto* section = new QWidget;
+            section->setFixedSize(100, 50);
+            column->addSection(section);
+            sections.push_back(section);
+            column->addGap(i < 2 ? 28 : 40);
+        }
+    }
+
+    QWidget room;
+    FittingColumn* column;
+    std::vector<QWidget*> sections;
+};
+
+TEST_F(FittingColumnTest, KeepsItsGapsWhereItFitsAndSitsInTheMiddle) {
+    column->fitInto(QRect(0, 0, 800, 1000));
+    EXPECT_EQ(column->gapScale(), 1.0);
+    EXPECT_EQ(column->geometry(), QRect((800 - 180) / 2, (1000 - 286) / 2, 180, 286));
+    EXPECT_EQ(sections[0]->y(), 40);
+    EXPECT_EQ(sections[1]->y() - sections[0]->geometry().bottom() - 1, 28);
+}
+
+TEST_F(FittingColumnTest, NarrowsEveryGapAlikeToFitAShortRoom) {
+    column->fitInto(QRect(0, 0, 800, 218)); // 150 of sections leave 68 of the 136 for the gaps
+    EXPECT_DOUBLE_EQ(column->gapScale(), 0.5);
+    EXPECT_EQ(column->geometry(), QRect(310, 0, 180, 218));
+    EXPECT_EQ(sections[0]->y(), 20);
+    EXPECT_EQ(sections[1]->y() - sections[0]->geometry().bottom() - 1, 14);
+    EXPECT_EQ(sections[0]->size(), QSize(100, 50)) << "the sections keep their sizes";
+}
+
+TEST_F(FittingColumnTest, StopsNarrowingAtTheFloorAndOverflowsBothEdgesAlike) {
+    column->fitInto(QRect(0, 0, 800, 100));
+    EXPECT_DOUBLE_EQ(column->gapScale(), FittingColumn::kMinGapScale);
+    const QRect placed = column->geometry();
+    EXPECT_EQ(placed.height(), 150 + 12 + 8 + 8 + 12);
+    EXPECT_EQ(-placed.top(), placed.bottom() + 1 - 100);
+}
+
+} // namespace
+} // namespace wigglepad

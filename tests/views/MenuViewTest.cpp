@@ -1,0 +1,241 @@
+#include "MenuView.h"
+
+#include "AnimationTransaction.h"
+#include "ControlRow.h"
+#include "LightAppearance.h"
+#include "MemorySettingsStore.h"
+#include "ModeCard.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "PlayStateOnFakes.h"
+#include "SavedMode.h"
+#include "SettingsKeys.h"
+#include "SwitchToggle.h"
+#include "WidgetPixels.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace wigglepad {
+namespace {
+
+const QColor kInk = QColor::fromRgbF(0.18f, 0.18f, 0.24f);
+const QColor kMuted = QColor::fromRgbF(0.45f, 0.45f, 0.52f);
+
+// What the store held, and whether the menu was still up, when "wigglepadSwipeChanged" came.
+struct SwipePost {
+    std::optional<bool> storedSwipe;
+    std::optional<std::string> storedMode;
+    std::optional<bool> storedChosen;
+    bool showMenu;
+};
+
+class MenuViewTest : public ::testing::Test {
+protected:
+    // Builds the state from the settings as they are now, and the menu over a window.
+    void open(QSize windowSize = QSize(1920, 1080)) {
+        play = std::make_unique<PlayStateOnFakes>(settings);
+        window.resize(windowSize);
+        menu = new MenuView(play->state, kInk, kMuted, settings, notifications, &window);
+        notifications.addObserver(kSwipeChangedNotification, [this] {
+            posts.push_back({settings.boolValue(kAllowSwipeKey), settings.stringValue(kModeKey),
+                             settings.boolValue(kModeChosenKey), play->state.showMenu.get()});
+        });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    AppState& state() { return play->state; }
+    ModeCard& card(PlayMode mode) {
+        for (ModeCard* card : menu->findChildren<ModeCard*>())
+            if (card->mode() == mode)
+                return *card;
+        throw std::logic_error("no card for the mode");
+    }
+    int selectedCards() {
+        int selected = 0;
+        for (const ModeCard* card : menu->findChildren<ModeCard*>())
+            selected += card->isSelected() ? 1 : 0;
+        return selected;
+    }
+    SwitchToggle& swipeSwitch() { return *menu->findChild<SwitchToggle*>(); }
+    StyledButton& startButton() {
+        for (StyledButton* button : menu->findChildren<StyledButton*>())
+            if (button->text() == QStringLiteral("Start"))
+                return *button;
+        throw std::logic_error("no Start button");
+    }
+    void click(QWidget& widget) {
+        QTest::mouseClick(&widget, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(); // the menu catches up with the state
+    }
+
+    MemorySettingsStore settings;
+    std::unique_ptr<PlayStateOnFakes> play;
+    NotificationCenter notifications;
+    std::vector<SwipePost> posts;
+    QWidget window;
+    MenuView* menu = nullptr;
+};
+
+TEST_F(MenuViewTest, OneCardIsSelectedAtATimeAndAClickChangesOnlyTheMode) {
+    open();
+    EXPECT_EQ(selectedCards(), 1);
+    EXPECT_TRUE(card(PlayMode::sensory).isSelected());
+
+    click(card(PlayMode::lettersNumbers));
+    EXPECT_EQ(state().mode.get(), PlayMode::lettersNumbers);
+    EXPECT_EQ(selectedCards(), 1);
+    EXPECT_TRUE(card(PlayMode::lettersNumbers).isSelected());
+    click(card(PlayMode::lettersNumbers));
+    EXPECT_EQ(selectedCards(), 1);
+    EXPECT_TRUE(card(PlayMode::lettersNumbers).isSelected());
+
+    EXPECT_TRUE(state().showMenu.get());
+    EXPECT_TRUE(state().showBanner.get());
+    EXPECT_FALSE(state().showExitConfirm.get());
+    EXPECT_FALSE(state().allowSwipe.get());
+    EXPECT_EQ(settings.writeCount(), 0) << "a card click saves nothing";
+    EXPECT_TRUE(posts.empty());
+}
+
+TEST_F(MenuViewTest, FollowsChangesMadeToTheStateElsewhere) {
+    open();
+    state().mode.set(PlayMode::lettersNumbers);
+    state().allowSwipe.set(true);
+    EXPECT_FALSE(swipeSwitch().isChecked()) << "the menu reads the state after it changed";
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(card(PlayMode::lettersNumbers).isSelected());
+    EXPECT_FALSE(card(PlayMode::sensory).isSelected());
+    EXPECT_TRUE(swipeSwitch().isChecked());
+}
+
+TEST_F(MenuViewTest, FlippingTheSwitchStoresAndAppliesItAtOnce) {
+    open();
+    click(swipeSwitch());
+    EXPECT_TRUE(state().allowSwipe.get());
+    ASSERT_EQ(posts.size(), 1U);
+    EXPECT_EQ(posts[0].storedSwipe, true) << "stored before the notification";
+    EXPECT_TRUE(posts[0].showMenu);
+    EXPECT_FALSE(settings.contains(kModeKey));
+    EXPECT_FALSE(settings.contains(kModeChosenKey));
+
+    click(swipeSwitch());
+    EXPECT_FALSE(state().allowSwipe.get());
+    ASSERT_EQ(posts.size(), 2U);
+    EXPECT_EQ(posts[1].storedSwipe, false);
+    EXPECT_TRUE(state().showMenu.get());
+}
+
+TEST_F(MenuViewTest, StartSavesTheChoiceAppliesTheSwipeSettingAndFadesTheMenuOut) {
+    open();
+    click(card(PlayMode::lettersNumbers));
+    std::vector<bool> animated; // per announcement from here on
+    state().objectWillChange.subscribe(
+        [&] { animated.push_back(AnimationTransaction::current().has_value()); });
+
+    click(startButton());
+    EXPECT_EQ(settings.stringValue(kModeKey), "lettersNumbers");
+    EXPECT_EQ(settings.boolValue(kModeChosenKey), true);
+    EXPECT_EQ(settings.boolValue(kAllowSwipeKey), false) << "stored although never flipped";
+    ASSERT_EQ(posts.size(), 1U);
+    EXPECT_EQ(posts[0].storedMode, "lettersNumbers") << "saved before the notification";
+    EXPECT_EQ(posts[0].storedSwipe, false);
+    EXPECT_TRUE(posts[0].showMenu) << "the menu goes after the notification";
+    EXPECT_FALSE(state().showMenu.get());
+    EXPECT_EQ(animated, std::vector<bool>{true}) << "only showMenu changes, inside the animation";
+    EXPECT_TRUE(state().showBanner.get());
+    EXPECT_FALSE(state().showExitConfirm.get());
+}
+
+TEST_F(MenuViewTest, ChoosingACardAndLeavingWithoutStartKeepsTheStoredChoice) {
+    saveMode(settings, PlayMode::sensory);
+    settings.setBool(kModeChosenKey, false); // as the M hold leaves it
+    const int writesBefore = settings.writeCount();
+    open();
+    click(card(PlayMode::lettersNumbers));
+    delete menu;
+    EXPECT_EQ(settings.writeCount(), writesBefore);
+    EXPECT_EQ(settings.stringValue(kModeKey), "sensory");
+    EXPECT_EQ(settings.boolValue(kModeChosenKey), false);
+}
+
+TEST_F(MenuViewTest, CardsMeasure320By240AndTheControlDescriptionsLineUp) {
+    open();
+    for (const PlayMode mode : kAllPlayModes)
+        EXPECT_EQ(card(mode).size(), QSize(320, 240));
+    const QList<ControlRow*> rows = menu->findChildren<ControlRow*>();
+    ASSERT_EQ(rows.size(), 4);
+    std::vector<int> descriptionStarts;
+    for (ControlRow* row : rows) {
+        const QList<QLabel*> texts = row->findChildren<QLabel*>(); // the key, then the description
+        ASSERT_EQ(texts.size(), 2);
+        EXPECT_LT(texts[0]->geometry().right(), texts[1]->x()) << texts[0]->text().toStdString();
+        descriptionStarts.push_back(texts[1]->mapTo(menu, QPoint()).x());
+    }
+    EXPECT_EQ(std::count(descriptionStarts.begin(), descriptionStarts.end(), descriptionStarts[0]),
+              4);
+}
+
+TEST_F(MenuViewTest, ShowsTheTypographicCharactersAsSuch) {
+    open();
+    QStringList texts;
+    for (const QLabel* label : menu->findChildren<QLabel*>())
+        texts << label->text();
+    const QString all = texts.join(u'\n');
+    EXPECT_TRUE(all.contains(QStringLiteral("0\u201312 months")));
+    EXPECT_TRUE(all.contains(QStringLiteral("5\u00D7 click top-right")));
+    EXPECT_TRUE(all.contains(QStringLiteral("System Settings \u2192 Trackpad")));
+}
+
+TEST_F(MenuViewTest, PaintsTheGroundTheSelectedCardAndItsOutline) {
+    open(QSize(1280, 800));
+    const QImage image = paintedOver(*menu, Qt::magenta);
+    EXPECT_TRUE(near(image.pixelColor(3, 3), QColor::fromRgbF(0.98f, 0.97f, 0.95f), 2));
+    const QRect selected(card(PlayMode::sensory).mapTo(menu, QPoint()), ModeCard::kSize);
+    const QRect other(card(PlayMode::lettersNumbers).mapTo(menu, QPoint()), ModeCard::kSize);
+    const QPoint lowInside(0, 200); // below the texts
+    EXPECT_TRUE(near(image.pixelColor(selected.topLeft() + lowInside + QPoint(160, 0)),
+                     QColor::fromRgbF(0.85f, 0.92f, 1.0f), 2));
+    EXPECT_TRUE(near(image.pixelColor(selected.topLeft() + lowInside + QPoint(1, 0)),
+                     LightAppearance::accent(), 20));
+    EXPECT_TRUE(near(image.pixelColor(other.topLeft() + lowInside + QPoint(160, 0)), Qt::white, 2));
+    EXPECT_TRUE(menu->rect().contains(selected.united(other)));
+}
+
+// An adult at the keyboard: Tab goes round the menu's controls, Space presses, Return does not.
+TEST_F(MenuViewTest, TabGoesRoundTheControlsAndSpacePressesThem) {
+    open();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const QWidget* focused = QApplication::focusWidget();
+    EXPECT_TRUE(focused == nullptr || focused == menu) << "no control has the focus before Tab";
+
+    menu->setFocus();
+    const auto tab = [](Qt::Key key = Qt::Key_Tab) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tab(), &card(PlayMode::sensory));
+    EXPECT_EQ(tab(), &card(PlayMode::lettersNumbers));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(state().mode.get(), PlayMode::lettersNumbers);
+    EXPECT_EQ(tab(), &swipeSwitch());
+    EXPECT_EQ(tab(), &startButton());
+    EXPECT_EQ(tab(), &card(PlayMode::sensory)) << "round again, never below the menu";
+    EXPECT_EQ(tab(Qt::Key_Backtab), &startButton());
+
+    QTest::keyClick(&startButton(), Qt::Key_Return);
+    QTest::keyClick(&startButton(), Qt::Key_Enter);
+    EXPECT_TRUE(state().showMenu.get());
+    QTest::keyClick(&startButton(), Qt::Key_Space);
+    EXPECT_FALSE(state().showMenu.get());
+    menu->hide();
+    EXPECT_EQ(QApplication::focusWidget(), nullptr) << "no focus left behind";
+}
+
+} // namespace
+} // namespace wigglepad
