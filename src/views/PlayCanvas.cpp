@@ -1,0 +1,43 @@
+#include "PlayCanvas.h"
+
+#include "Clock.h"
+#include "drawPlaySurface.h"
+
+#include <QPainter>
+
+namespace wigglepad {
+
+PlayCanvas::PlayCanvas(const AppState& state, const QColor& bg, const Clock& clock,
+                       TimerService& timers, QWidget* parent)
+    : QWidget(parent)
+    , state_(state)
+    , bg_(bg)
+    , frameTime_(clock.now())
+    , frames_(clock, timers, [this](TimeStamp t) { nextFrame(t); }) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlayCanvas::paintSurface(QPainter& painter, QSizeF size) const {
+    drawPlaySurface(painter, size, frameTime_, state_, bg_);
+}
+
+void PlayCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintSurface(painter, size());
+}
+
+void PlayCanvas::showEvent(QShowEvent*) {
+    frames_.start();
+}
+
+void PlayCanvas::hideEvent(QHideEvent*) {
+    frames_.stop();
+}
+
+void PlayCanvas::nextFrame(TimeStamp frameTime) {
+    frameTime_ = frameTime;
+    update();
+}
+
+} // namespace wigglepad

@@ -1,0 +1,94 @@
+// The exit tap zone: runs of rapid clicks, measured on a hand-driven clock.
+#include "ExitTapZone.h"
+
+#include "ChangePublisher.h"
+#include "FakeClock.h"
+#include "WidgetPixels.h"
+
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace wigglepad {
+namespace {
+
+class ExitTapZoneTest : public ::testing::Test {
+protected:
+    ExitTapZoneTest() { zone.resize(44, 44); }
+
+    // Clicks after each pause in turn; returns the click on which the confirmation opened
+    // (1-based), or 0.
+    int clickAfterPauses(const std::vector<double>& pauses) {
+        for (std::size_t i = 0; i < pauses.size(); ++i) {
+            clock.advance(pauses[i]);
+            zone.handleTap();
+            if (showConfirm.get())
+                return static_cast<int>(i) + 1;
+        }
+        return 0;
+    }
+
+    FakeClock clock;
+    ChangePublisher publisher;
+    Published<bool> showConfirm{publisher, false};
+    ExitTapZone zone{showConfirm, clock};
+};
+
+TEST_F(ExitTapZoneTest, PausesOfExactlyTheTapWindowKeepCounting) {
+    EXPECT_EQ(clickAfterPauses({0.0, 2.0, 2.0, 2.0, 2.0}), 5);
+}
+
+TEST_F(ExitTapZoneTest, APauseLongerThanTheWindowStartsANewRunWithThatClick) {
+    // The fourth click comes 3 s after the third and counts as the first of a new run.
+    EXPECT_EQ(clickAfterPauses({0.0, 1, 1, 3, 1, 1, 1, 1}), 8);
+    showConfirm.set(false);
+    EXPECT_EQ(clickAfterPauses({1, 2.001}), 0);
+    EXPECT_EQ(zone.tapCount(), 1);
+}
+
+TEST_F(ExitTapZoneTest, TheFirstClickCountsOneAndAnOpeningStartsTheCountAgain) {
+    zone.handleTap();
+    EXPECT_EQ(zone.tapCount(), 1) << "the last tap starts in the distant past";
+    EXPECT_EQ(zone.lastTap(), clock.now());
+
+    clickAfterPauses({0.1, 0.1, 0.1, 0.1});
+    EXPECT_TRUE(showConfirm.get());
+    EXPECT_EQ(zone.tapCount(), 0);
+
+    showConfirm.set(false);
+    EXPECT_EQ(clickAfterPauses({0.1, 0.1, 0.1, 0.1}), 0) << "four more clicks are not enough";
+    EXPECT_EQ(clickAfterPauses({0.1}), 1);
+}
+
+TEST_F(ExitTapZoneTest, OnlyLeftClicksThatEndInsideTheZoneCount) {
+    QTest::mouseClick(&zone, Qt::LeftButton, {}, QPoint(22, 22));
+    EXPECT_EQ(zone.tapCount(), 1);
+    QTest::mouseClick(&zone, Qt::RightButton, {}, QPoint(22, 22));
+    EXPECT_EQ(zone.tapCount(), 1);
+    QTest::mousePress(&zone, Qt::LeftButton, {}, QPoint(22, 22));
+    QTest::mouseRelease(&zone, Qt::LeftButton, {}, QPoint(80, 22));
+    EXPECT_EQ(zone.tapCount(), 1) << "dragged out of the zone before letting go";
+
+    // A quick second click brings a double-click notice between its press and its release.
+    const QPointF inside(22, 22);
+    for (const QEvent::Type type :
+         {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, inside, zone.mapToGlobal(inside), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&zone, &event);
+    }
+    EXPECT_EQ(zone.tapCount(), 2) << "one click, not two";
+}
+
+TEST_F(ExitTapZoneTest, TheZoneShowsNothingAtAnyCount) {
+    const QColor ground(200, 40, 90);
+    for (int taps = 0; taps < ExitTapZone::requiredTaps; ++taps) {
+        EXPECT_EQ(countNear(paintedOver(zone, ground), ground, 0), 44 * 44) << taps << " taps";
+        zone.handleTap();
+    }
+}
+
+} // namespace
+} // namespace wigglepad

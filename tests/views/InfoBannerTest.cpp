@@ -1,0 +1,81 @@
+// The welcome banner: its texts, its close button and how it wraps.
+#include "InfoBanner.h"
+
+#include "WidgetPixels.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLayout>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace wigglepad {
+namespace {
+
+const QColor kSlate(64, 64, 77);
+constexpr int kWide = 1600;
+
+struct Banner {
+    explicit Banner(int width) { resize(width); }
+    void resize(int width) {
+        banner.resize(width, banner.heightForWidth(width));
+        banner.show();
+        banner.layout()->activate();
+    }
+    QRect closeGeometry() const { return banner.closeButton().geometry(); }
+
+    int dismissals = 0;
+    InfoBanner banner{[this] { ++dismissals; }};
+};
+
+TEST(InfoBannerTest, SaysHowToLeaveInWhiteOnSlate) {
+    Banner b(kWide);
+    EXPECT_EQ(b.banner.title().text(), "Welcome to Wigglepad");
+    EXPECT_EQ(b.banner.instructions().text(),
+              "To exit: hold Escape for 3 seconds, or click 5 times rapidly in the top-right "
+              "corner. Hold the M key for 5 seconds to return to the mode menu.");
+    EXPECT_GT(b.banner.title().font().weight(), b.banner.instructions().font().weight());
+
+    const QImage image = paintedOver(b.banner, Qt::red);
+    EXPECT_TRUE(near(image.pixelColor(4, 4), kSlate, 2));
+    const QRect title = b.banner.title().geometry();
+    EXPECT_GT(countNear(image.copy(title), Qt::white, 60), 20) << "white letters";
+}
+
+TEST(InfoBannerTest, TheCloseButtonSitsInsetAtTheTopOfTheRightEndAndDismisses) {
+    Banner b(kWide);
+    EXPECT_EQ(b.closeGeometry(), QRect(kWide - 24 - 28, 16, 28, 28));
+    EXPECT_EQ(b.banner.title().geometry().topLeft(), QPoint(24, 16));
+    EXPECT_EQ(b.banner.height(),
+              16 + b.banner.title().height() + 4 + b.banner.instructions().height() + 16);
+
+    // A light cross in the middle of a faint disc, over the slate.
+    const QImage image = paintedOver(b.banner, Qt::red);
+    const QPoint centre = b.closeGeometry().center();
+    EXPECT_GT(image.pixelColor(centre).lightness(), 170) << "the cross";
+    const QColor disc = image.pixelColor(centre + QPoint(0, 8));
+    EXPECT_GT(disc.lightness(), kSlate.lightness() + 20);
+    EXPECT_LT(disc.lightness(), 150);
+
+    QTest::mouseClick(&b.banner.closeButton(), Qt::LeftButton);
+    EXPECT_EQ(b.dismissals, 1);
+}
+
+TEST(InfoBannerTest, OnANarrowWindowTheInstructionsWrapAndTheButtonStaysTopRight) {
+    Banner b(kWide);
+    const int wideHeight = b.banner.height();
+    b.resize(420);
+    EXPECT_GT(b.banner.height(), wideHeight + b.banner.instructions().fontMetrics().height());
+    EXPECT_EQ(b.closeGeometry(), QRect(420 - 24 - 28, 16, 28, 28));
+    EXPECT_LE(b.banner.instructions().geometry().right(), b.closeGeometry().left() - 12);
+}
+
+TEST(InfoBannerTest, NothingInItTakesTheKeyboardFocus) {
+    Banner b(kWide);
+    for (const QWidget* widget : b.banner.findChildren<QWidget*>())
+        EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << widget->metaObject()->className();
+    EXPECT_EQ(b.banner.focusPolicy(), Qt::NoFocus);
+}
+
+} // namespace
+} // namespace wigglepad

@@ -1,0 +1,211 @@
+// The play view's layer stack: which layers the three flags bring, where the corner zone and
+// the banner sit, the actions handed to the overlays and the banner's auto-hide.
+#include "PlayView.h"
+
+#include "ExitConfirmOverlay.h"
+#include "ExitTapZone.h"
+#include "InfoBanner.h"
+#include "ManualTimerService.h"
+#include "MemorySettingsStore.h"
+#include "MenuView.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "PlayCanvas.h"
+#include "PlayStateOnFakes.h"
+#include "SavedMode.h"
+#include "StyledButton.h"
+#include "WidgetPixels.h"
+
+#include <QAbstractButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace wigglepad {
+namespace {
+
+const QColor kSurface = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
+const QSize kWindow(1280, 800);
+
+MemorySettingsStore withSavedMode() {
+    MemorySettingsStore settings;
+    saveMode(settings, PlayMode::sensory);
+    return settings;
+}
+
+class PlayViewTest : public ::testing::Test {
+protected:
+    PlayViewTest() {
+        notifications.addObserver(kExitNotification, [this] { ++exitPosts; });
+        view.resize(kWindow);
+        view.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
+        settle();
+    }
+
+    // Lets the view catch up with the state, as it does on the next turn of the event loop.
+    static void settle() { QCoreApplication::sendPostedEvents(); }
+
+    void setFlags(bool menu, bool confirm, bool banner) {
+        state.showMenu.set(menu);
+        state.showExitConfirm.set(confirm);
+        state.showBanner.set(banner);
+        settle();
+    }
+
+    static bool shown(const QWidget& layer) { return layer.isVisible(); }
+
+    QAbstractButton& confirmButton(const char* text) {
+        for (StyledButton* button : view.exitConfirm().findChildren<StyledButton*>())
+            if (button->text() == QLatin1String(text))
+                return *button;
+        throw std::logic_error("no such button");
+    }
+
+    void clickCorner() {
+        QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, QPoint(view.width() - 5, 5));
+    }
+
+    MemorySettingsStore settings = withSavedMode();
+    PlayStateOnFakes play{settings};
+    AppState& state = play.state;
+    FakeClock& clock = play.clock;
+    ManualTimerService timers{&clock};
+    NotificationCenter notifications;
+    int exitPosts = 0;
+    PlayView view{state, kSurface, {clock, timers, settings, notifications}};
+};
+
+TEST_F(PlayViewTest, EachFlagBringsItsLayerOverTheAlwaysPresentCanvasAndCornerZone) {
+    for (const bool menu : {false, true})
+        for (const bool confirm : {false, true})
+            for (const bool banner : {false, true}) {
+                setFlags(menu, confirm, banner);
+                SCOPED_TRACE(testing::Message()
+                             << "menu " << menu << " confirm " << confirm << " banner " << banner);
+                EXPECT_TRUE(shown(view.canvas()));
+                EXPECT_TRUE(shown(view.tapZone()));
+                EXPECT_EQ(shown(view.menu()), menu);
+                EXPECT_EQ(shown(view.exitConfirm()), confirm);
+                EXPECT_EQ(shown(view.banner()), banner);
+            }
+}
+
+TEST_F(PlayViewTest, LayersStackCanvasZoneMenuConfirmationBanner) {
+    const QObjectList& layers = view.children();
+    const auto at = [&](const QWidget& layer) { return layers.indexOf(&layer); };
+    EXPECT_LT(at(view.canvas()), at(view.tapZone()));
+    EXPECT_LT(at(view.tapZone()), at(view.menu()));
+    EXPECT_LT(at(view.menu()), at(view.exitConfirm()));
+    EXPECT_LT(at(view.exitConfirm()), at(view.banner()));
+
+    // The banner lies over the corner; the menu hides the canvas.
+    setFlags(true, false, true);
+    const QPoint corner(kWindow.width() - 5, 5);
+    EXPECT_TRUE(view.banner().isAncestorOf(view.childAt(corner)) ||
+                view.childAt(corner) == &view.banner());
+    const QPoint middle(kWindow.width() / 2, kWindow.height() - 5);
+    EXPECT_TRUE(view.menu().isAncestorOf(view.childAt(middle)) ||
+                view.childAt(middle) == &view.menu());
+    setFlags(false, false, false);
+    EXPECT_EQ(view.childAt(corner), &view.tapZone());
+}
+
+TEST_F(PlayViewTest, TheZoneKeepsToTheTopRightCornerAndTheBannerToTheTopAtAnySize) {
+    for (const QSize size :
+         {QSize(1920, 1080), QSize(1280, 800), QSize(640, 480), QSize(300, 200)}) {
+        view.resize(size);
+        EXPECT_EQ(view.tapZone().geometry(), QRect(size.width() - 44, 0, 44, 44)) << size.width();
+        EXPECT_EQ(view.canvas().geometry(), QRect(QPoint(), size));
+        EXPECT_EQ(view.banner().geometry().topLeft(), QPoint());
+        EXPECT_EQ(view.banner().width(), size.width());
+        EXPECT_EQ(view.banner().height(), view.banner().heightForWidth(size.width()));
+    }
+}
+
+TEST_F(PlayViewTest, FiveQuickClicksInTheCornerOpenTheConfirmationAndGiveItTheKeys) {
+    setFlags(false, false, false);
+    EXPECT_EQ(view.focusWidget(), nullptr) << "nothing takes the keys while the child plays";
+    for (int i = 0; i < 5; ++i) {
+        clock.advance(0.3);
+        clickCorner();
+    }
+    EXPECT_TRUE(state.showExitConfirm.get());
+    settle();
+    EXPECT_TRUE(shown(view.exitConfirm()));
+    ASSERT_NE(view.focusWidget(), nullptr);
+    EXPECT_TRUE(view.focusWidget() == &view.exitConfirm() ||
+                view.exitConfirm().isAncestorOf(view.focusWidget()));
+}
+
+TEST_F(PlayViewTest, WhileTheBannerIsShownCornerClicksReachItAndNotTheZone) {
+    ASSERT_TRUE(shown(view.banner()));
+    for (int i = 0; i < 5; ++i)
+        clickCorner();
+    EXPECT_EQ(view.tapZone().tapCount(), 0);
+    EXPECT_FALSE(state.showExitConfirm.get());
+}
+
+TEST_F(PlayViewTest, ExitPostsTheNotificationAndCancelClosesTheConfirmationAtOnce) {
+    setFlags(false, true, false);
+    QTest::mouseClick(&confirmButton("Exit"), Qt::LeftButton);
+    EXPECT_EQ(exitPosts, 1);
+    EXPECT_TRUE(state.showExitConfirm.get()) << "Exit leaves the confirmation up";
+
+    QTest::mouseClick(&confirmButton("Cancel"), Qt::LeftButton);
+    EXPECT_FALSE(state.showExitConfirm.get());
+    settle();
+    EXPECT_FALSE(shown(view.exitConfirm()));
+}
+
+TEST_F(PlayViewTest, TheCloseButtonSlidesTheBannerOutWhileAPlainClearHidesItAtOnce) {
+    QTest::mouseClick(&view.banner().closeButton(), Qt::LeftButton);
+    EXPECT_FALSE(state.showBanner.get());
+    settle();
+    EXPECT_TRUE(shown(view.banner())) << "still sliding out";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shown(view.banner()); }));
+    EXPECT_EQ(view.banner().pos(), QPoint()) << "back at its place for the next time";
+
+    state.showBanner.set(true);
+    settle();
+    state.showBanner.set(false);
+    settle();
+    EXPECT_FALSE(shown(view.banner()));
+}
+
+TEST_F(PlayViewTest, TheBannerHidesItselfSixtySecondsAfterTheViewFirstAppeared) {
+    timers.advance(TimerService::Seconds(59.9));
+    EXPECT_TRUE(state.showBanner.get());
+    view.hide();
+    view.show(); // showing again schedules nothing more
+    timers.advance(TimerService::Seconds(0.1));
+    EXPECT_FALSE(state.showBanner.get());
+    settle();
+    EXPECT_TRUE(shown(view.banner())) << "it slides out";
+    EXPECT_EQ(timers.pendingDelayedCount(), 0U);
+}
+
+TEST(PlayViewAloneTest, AnAutoHideDueAfterTheViewIsGoneDoesNothing) {
+    MemorySettingsStore settings = withSavedMode();
+    PlayStateOnFakes play{settings};
+    ManualTimerService timers{&play.clock};
+    NotificationCenter notifications;
+    {
+        PlayView view(play.state, kSurface, {play.clock, timers, settings, notifications});
+        view.show();
+    }
+    timers.advance(TimerService::Seconds(61));
+    EXPECT_TRUE(play.state.showBanner.get());
+}
+
+TEST_F(PlayViewTest, TheCanvasPaintsEachFrameAtTheFrameClocksTime) {
+    const TimeStamp start = clock.now();
+    timers.advance(TimerService::Seconds(0.5));
+    EXPECT_GT(view.canvas().frameTime(), start + 0.45);
+    EXPECT_LE(view.canvas().frameTime(), clock.now());
+
+    const QImage frame = view.canvas().grab().toImage();
+    EXPECT_TRUE(near(frame.pixelColor(kWindow.width() / 2, kWindow.height() - 2), kSurface, 1));
+}
+
+} // namespace
+} // namespace wigglepad
