@@ -30,7 +30,7 @@ constexpr qreal kCardRadius = 16.0;
 // A heavy frost: what lies behind only tints the card softly. Without a picture of it, a nearly
 // opaque pane lets the dimmed surface through faintly.
 const QColor kFrost = QColor::fromRgbF(0.98f, 0.98f, 0.98f, 0.65f);
-const QColor kPlainPane = QColor::fromRgbF(0.97f, 0.97f, 0.97f, 0.94f);
+const QColor kPlainPane = QColor::fromRgbF(0.97f, 0.97f, 0.97f, 0.97f);
 
 StyledButton* makeButton(StyledButton::Look look, const QString& text,
                          std::function<void()> action) {

@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 namespace wigglepad {
 namespace {
@@ -73,10 +75,17 @@ void keepForLooking(QWidget& screen, const char* name) {
     EXPECT_TRUE(screen.grab().save(file)) << file.toStdString();
 }
 
-class AdultScreensLookTest : public ::testing::TestWithParam<QSize> {};
+struct Screen {
+    QSize size;
+    friend void PrintTo(const Screen& screen, std::ostream* out) {
+        *out << screen.size.width() << " x " << screen.size.height();
+    }
+};
+
+class AdultScreensLookTest : public ::testing::TestWithParam<Screen> {};
 
 TEST_P(AdultScreensLookTest, TheMenuFitsTheScreen) {
-    BusySurface surface(GetParam());
+    BusySurface surface(GetParam().size);
     MemorySettingsStore settings;
     NotificationCenter notifications;
     MenuView menu(surface.state(), kInk, kMuted, settings, notifications, &surface);
@@ -88,7 +97,7 @@ TEST_P(AdultScreensLookTest, TheMenuFitsTheScreen) {
 }
 
 TEST_P(AdultScreensLookTest, TheConfirmationSitsInTheMiddle) {
-    BusySurface surface(GetParam());
+    BusySurface surface(GetParam().size);
     ExitConfirmOverlay overlay([] {}, [] {}, &surface);
     overlay.setBackdrop([&](QPainter& painter, QSizeF size) { surface.paintOn(painter, size); });
     surface.show();
@@ -97,7 +106,11 @@ TEST_P(AdultScreensLookTest, TheConfirmationSitsInTheMiddle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenSizes, AdultScreensLookTest,
-                         ::testing::Values(QSize(1920, 1080), QSize(1280, 800)));
+                         ::testing::Values(Screen{{1920, 1080}}, Screen{{1280, 800}}),
+                         [](const ::testing::TestParamInfo<Screen>& screen) {
+                             return std::to_string(screen.param.size.width()) + "x" +
+                                    std::to_string(screen.param.size.height());
+                         });
 
 } // namespace
 } // namespace wigglepad
