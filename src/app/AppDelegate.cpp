@@ -1,0 +1,117 @@
+#include "AppDelegate.h"
+
+#include "KioskWindow.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "PlayView.h"
+#include "SavedMode.h"
+#include "ScreenSource.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+
+namespace wigglepad {
+
+namespace {
+
+// The warm off-white of the play surface.
+const QColor kSurfaceColour = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
+
+} // namespace
+
+AppDelegate::AppDelegate(Services services)
+    : services_(services)
+    , state_(services.clock, services.screen, services.random, services.settings) {}
+
+AppDelegate::~AppDelegate() = default;
+
+SystemShell::TerminationDelegate AppDelegate::terminationDelegate() {
+    std::weak_ptr<AppDelegate> weak = weak_from_this();
+    return {[weak] {
+                const auto self = weak.lock();
+                return self && self->applicationShouldTerminate();
+            },
+            whileAlive(&AppDelegate::applicationWillTerminate)};
+}
+
+bool AppDelegate::applicationDidFinishLaunching() {
+    return setupWindow();
+}
+
+void AppDelegate::applicationWillTerminate() {
+    services_.shell.unhidePointer();
+    services_.shell.setPresentationOptions(kNoPresentationOptions);
+}
+
+// The pointer is shown before the desktop is given back; cursorIsHidden stays as it was.
+void AppDelegate::runQuitSequence() {
+    services_.shell.unhidePointer();
+    allowTermination_ = true;
+    services_.shell.setPresentationOptions(kNoPresentationOptions);
+    services_.shell.terminate();
+}
+
+// The window is shown and active before the desktop is locked down around it, and input is
+// routed before the first tick.
+bool AppDelegate::setupWindow() {
+    const std::optional<QRect> frame = mainScreenFrame();
+    if (!frame)
+        return false;
+    window_ = std::make_unique<KioskWindow>(*frame);
+    services_.shell.attachWindow(window_->handle());
+    window_->setContentView(new PlayView(
+        state_, kSurfaceColour,
+        {services_.clock, services_.timers, services_.settings, services_.notifications}));
+    window_->makeKeyAndOrderFront();
+    applySwipeSetting();
+    services_.shell.activate();
+    services_.shell.hidePointer();
+    installEventMonitors();
+    startTickTimer();
+    observeNotifications();
+    return true;
+}
+
+// The primary screen's size, where the window system puts that screen.
+std::optional<QRect> AppDelegate::mainScreenFrame() const {
+    const std::optional<SurfaceSize> size = services_.screen.mainScreenSize();
+    if (!size)
+        return std::nullopt;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    return QRect(origin, QSize(static_cast<int>(std::lround(size->width)),
+                               static_cast<int>(std::lround(size->height))));
+}
+
+void AppDelegate::applySwipeSetting() {
+    services_.shell.setPresentationOptions(
+        loadAllowSwipe(services_.settings) ? kLockedDownSwipeAllowed : kLockedDown);
+}
+
+void AppDelegate::installEventMonitors() {}
+
+void AppDelegate::startTickTimer() {
+    tickTimer_ = services_.timers.scheduleRepeating(kTickInterval, whileAlive(&AppDelegate::tick));
+}
+
+// Losing the activation asks for it back at once; the exit and swipe notifications come from
+// the adult screens.
+void AppDelegate::observeNotifications() {
+    services_.shell.setResignActiveHandler([&shell = services_.shell] { shell.activate(); });
+    services_.notifications.addObserver(kExitNotification,
+                                        whileAlive(&AppDelegate::runQuitSequence));
+    services_.notifications.addObserver(kSwipeChangedNotification,
+                                        whileAlive(&AppDelegate::applySwipeSetting));
+}
+
+// The frame step measures its own time since the previous tick; pruning walks every list, so
+// it runs once a second, after that tick's step.
+void AppDelegate::tick() {
+    state_.frameStep();
+    ++frameCount_;
+    if (frameCount_ % kTicksPerPruning == 0)
+        state_.pruneExpired();
+}
+
+} // namespace wigglepad

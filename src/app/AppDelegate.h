@@ -1,0 +1,119 @@
+#pragma once
+
+#include "AppState.h"
+#include "SystemShell.h"
+#include "TimeStamp.h"
+#include "TimerService.h"
+#include "VirtualKeyCode.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QRect;
+
+namespace wigglepad {
+
+class Clock;
+class KioskWindow;
+class NotificationCenter;
+class RandomSource;
+class RepeatingTimer;
+class ScreenSource;
+class SettingsStore;
+
+// The application shell: owns the one play state, the kiosk window, the timers and the
+// termination policy. Launching locks the desktop down around the window; every request to
+// quit is refused unless it comes through the quit sequence (the Escape hold, or an adult
+// confirming the exit), which first allows termination.
+//
+// Make it with std::make_shared: the timers', observers' and shell's callbacks hold it weakly
+// and do nothing once it is gone.
+class AppDelegate : public std::enable_shared_from_this<AppDelegate> {
+public:
+    // What the delegate works through. main wires the real ones; tests pass fakes.
+    struct Services {
+        SystemShell& shell;
+        TimerService& timers;
+        NotificationCenter& notifications;
+        SettingsStore& settings;
+        const Clock& clock;
+        const ScreenSource& screen;
+        RandomSource& random;
+    };
+
+    static constexpr TimerService::Seconds kTickInterval{1.0 / 60.0};
+    static constexpr std::int64_t kTicksPerPruning = 60;
+
+    // Makes the play state, which reads the stored settings.
+    explicit AppDelegate(Services services);
+    virtual ~AppDelegate();
+    AppDelegate(const AppDelegate&) = delete;
+    AppDelegate& operator=(const AppDelegate&) = delete;
+
+    // The shell's say in ending the run, for the program entry to hand to the shell.
+    SystemShell::TerminationDelegate terminationDelegate();
+
+    // Once the event loop runs: the window, the lock-down, input, ticks and observers. False,
+    // with nothing built, when there is no primary screen to cover.
+    bool applicationDidFinishLaunching();
+    // Asked on every request to quit: only after the quit sequence.
+    bool applicationShouldTerminate() const { return allowTermination_; }
+    // Just before the run ends: the pointer shown and the desktop given back once more.
+    void applicationWillTerminate();
+
+    // The program's own way out: pointer shown, termination allowed, desktop given back, quit.
+    void runQuitSequence();
+
+    AppState& state() { return state_; }
+    const AppState& state() const { return state_; }
+    KioskWindow* window() const { return window_.get(); }
+    bool allowTermination() const { return allowTermination_; }
+    std::int64_t frameCount() const { return frameCount_; }
+    bool tickTimerRunning() const { return tickTimer_ != nullptr; }
+    bool cursorIsHidden() const { return cursorIsHidden_; }
+
+protected:
+    // Start-up step 17, between hiding the pointer and starting the ticks: the keyboard and
+    // mouse routing goes here. Nothing is routed yet, so input reaches the window unseen.
+    virtual void installEventMonitors();
+
+    const Services& services() const { return services_; }
+
+private:
+    bool setupWindow();
+    std::optional<QRect> mainScreenFrame() const;
+    void applySwipeSetting();
+    void startTickTimer();
+    void observeNotifications();
+    void tick();
+
+    // Wraps a member call so that it runs only while the delegate lives.
+    template <class Member>
+    auto whileAlive(Member member) {
+        return [weak = weak_from_this(), member] {
+            if (const auto self = weak.lock())
+                ((*self).*member)();
+        };
+    }
+
+    Services services_;
+
+    // The fields of the run, in the order the shell reads them.
+    std::unique_ptr<KioskWindow> window_;       // made when launching finishes
+    AppState state_;                            // the one play state of the run
+    bool escDown_ = false;                      // Escape is held
+    std::unique_ptr<RepeatingTimer> exitTimer_; // the Escape hold's timer, while it runs
+    std::optional<TimeStamp> exitStart_;        // when the current Escape hold began
+    bool mDown_ = false;                        // M is held
+    std::unique_ptr<RepeatingTimer> menuTimer_; // the M hold's timer, while it runs
+    std::optional<TimeStamp> menuStart_;        // when the current M hold began
+    static constexpr VirtualKeyCode mKeyCode = kMKeyCode;
+    std::unique_ptr<RepeatingTimer> tickTimer_; // the 60 Hz tick, from launch on
+    TimeStamp lastMouse_ = kDistantPast;        // when the last trail point came from the pointer
+    bool allowTermination_ = false;             // set only by the quit sequence
+    std::int64_t frameCount_ = 0;               // ticks so far
+    bool cursorIsHidden_ = true;                // the program holds the system pointer hidden
+};
+
+} // namespace wigglepad
