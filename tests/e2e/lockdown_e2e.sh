@@ -5,59 +5,10 @@ set -euo pipefail
 
 probe=$1
 title="wigglepad lock-down probe"
-work=$(mktemp -d)
-pids=()
-
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    for log in "$work"/*.out "$work"/*.err; do
-        [ -s "$log" ] && { echo "--- $log" >&2; cat "$log" >&2; }
-    done
-    exit 1
-}
-
-# Runs the command until it succeeds, for at most the given seconds.
-wait_for() {
-    local seconds=$1; shift
-    local tries=$((seconds * 20))
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.05
-    done
-}
+source "$(dirname "$0")/x11_session.sh"
 
 has_line() { grep -qx -- "$2" "$work/$1.out"; }
 window_id() { xdotool search --name "^$title\$" | head -n 1; }
-net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
-is_viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
-
-start_x_server() {
-    : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" \
-        2>"$work/xvfb.err" &
-    pids+=($!)
-    wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n 1 "$work/display")"
-    unset WAYLAND_DISPLAY
-    export QT_QPA_PLATFORM=xcb
-}
-
-start_window_manager() {
-    HOME="$work" openbox --sm-disable >"$work/openbox.out" 2>&1 &
-    pids+=($!)
-    wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "openbox did not start"
-}
 
 # start_probe <name> [arguments...]: runs the probe and waits until its window is up.
 start_probe() {
