@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeyboardLock.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -15,17 +17,14 @@ namespace wigglepad {
 // window manager holds the keyboard while it moves focus): a failed grab is retried until it
 // holds, and only a failure that lasts (another program keeps the keyboard, or grabs are
 // turned off with Qt's -nograb) is said, once.
-class KeyboardGrab final : public QObject {
+class KeyboardGrab final : public QObject, public KeyboardLock {
 public:
     explicit KeyboardGrab(std::ostream& errors);
 
-    void setWindow(QWindow* window);
-    // Whether the program wants the keyboard; giving it up releases the grab at once.
-    void setWanted(bool wanted);
-    bool isWanted() const { return wanted_; }
-    // Takes the keyboard (again) if it is wanted and the window is on screen.
-    void retake();
-    bool isHeld() const { return held_; }
+    void setWindow(QWindow* window) override;
+    void setWanted(bool wanted) override;
+    void retake() override;
+    bool isHeld() const override { return held_; }
 
 private:
     void failed();

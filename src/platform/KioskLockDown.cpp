@@ -9,7 +9,7 @@
 namespace wigglepad {
 
 KioskLockDown::KioskLockDown(std::ostream& errors, SessionEndGuard* sessionEndGuard)
-    : grab_(errors)
+    : keyboard_(KeyboardLock::forPlatform(errors))
     , sessionEndGuard_(sessionEndGuard) {}
 
 void KioskLockDown::attachWindow(QWindow& window) {
@@ -22,10 +22,10 @@ void KioskLockDown::attachWindow(QWindow& window) {
     connect(&window, &QWindow::windowStateChanged, this, &KioskLockDown::windowStateChanged);
     connect(&window, &QWindow::activeChanged, this, [this] {
         if (window_ && window_->isActive()) {
-            grab_.retake();
+            keyboard_->retake();
         }
     });
-    grab_.setWindow(&window);
+    keyboard_->setWindow(&window);
     // Options set before there was a window take effect now.
     if (options_ != kNoPresentationOptions) {
         apply(options_);
@@ -35,7 +35,7 @@ void KioskLockDown::attachWindow(QWindow& window) {
 void KioskLockDown::apply(PresentationOptions options) {
     options_ = options;
     coverScreen();
-    grab_.setWanted(has(PresentationOption::disableProcessSwitching));
+    keyboard_->setWanted(has(PresentationOption::disableProcessSwitching));
     if (sessionEndGuard_ != nullptr) {
         sessionEndGuard_->setHoldingOff(has(PresentationOption::disableSessionTermination));
     }
@@ -50,13 +50,13 @@ void KioskLockDown::activate() {
     }
     window_->raise();
     window_->requestActivate();
-    grab_.retake();
+    keyboard_->retake();
 }
 
 bool KioskLockDown::eventFilter(QObject* watched, QEvent* event) {
     // A grab needs the window on screen: take it as soon as the window shows.
     if (watched == window_ && event->type() == QEvent::Expose) {
-        grab_.retake();
+        keyboard_->retake();
     }
     return QObject::eventFilter(watched, event);
 }

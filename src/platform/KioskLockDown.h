@@ -1,23 +1,25 @@
 #pragma once
 
-#include "KeyboardGrab.h"
+#include "KeyboardLock.h"
 #include "PresentationOptions.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QWindow>
 #include <iosfwd>
+#include <memory>
 
 namespace wigglepad {
 
 class SessionEndGuard;
 
-// Gives each presentation option its effect on the kiosk window under X11 (and, as far as the
-// compositor allows, Wayland):
+// Gives each presentation option its effect on the kiosk window under X11 and, as far as the
+// compositor allows, Wayland:
 // - hide Dock / hide menu bar: full screen on the primary screen (_NET_WM_STATE_FULLSCREEN),
 //   with the frame set to the screen as well, since without a window manager nobody honours
 //   the full-screen state;
-// - disable process switching: an active keyboard grab (see KeyboardGrab);
+// - disable process switching: the desktop's shortcuts go to the window (see KeyboardLock: a
+//   keyboard grab on X11, a shortcuts inhibitor on Wayland);
 // - disable session termination: handed to the session-end guard, when there is one;
 // - disable hiding: a minimised window is brought back at once.
 // Attaching a window makes it borderless and keeps it above others (_NET_WM_STATE_ABOVE), the
@@ -32,7 +34,7 @@ public:
 
     // Raises the window, asks for it to be made active and takes the keyboard again.
     void activate();
-    bool keyboardGrabbed() const { return grab_.isHeld(); }
+    bool keyboardGrabbed() const { return keyboard_->isHeld(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,7 +49,7 @@ private:
     QPointer<QWindow> window_;
     PresentationOptions options_ = kNoPresentationOptions;
     bool covering_ = false;
-    KeyboardGrab grab_;
+    std::unique_ptr<KeyboardLock> keyboard_;
     SessionEndGuard* sessionEndGuard_;
 };
 

@@ -1,0 +1,17 @@
+#include "KeyboardLock.h"
+
+#include "KeyboardGrab.h"
+#include "WaylandShortcutsInhibitor.h"
+
+#include <QGuiApplication>
+
+namespace wigglepad {
+
+std::unique_ptr<KeyboardLock> KeyboardLock::forPlatform(std::ostream& errors) {
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        return std::make_unique<WaylandShortcutsInhibitor>(errors);
+    }
+    return std::make_unique<KeyboardGrab>(errors);
+}
+
+} // namespace wigglepad
