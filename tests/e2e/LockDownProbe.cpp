@@ -1,24 +1,36 @@
-// A stand-in kiosk window for the lock-down's end-to-end test: shows a window, locks the
+// A stand-in kiosk window for the lock-down's end-to-end tests: shows a window, locks the
 // desktop down with the presentation options given as its argument (490 when none) and
 // reports on stdout, one line each, what happens to it:
 //   ready              the window is on screen and active
-//   grabbed            the keyboard grab is held
+//   grabbed            the keyboard lock is held (X11: the grab; Wayland: the inhibitor)
+//   released           the keyboard lock was given up
 //   key <code> <text>  a key went down (position code, characters as hex bytes), with
 //                      " repeat" added when the keyboard's auto-repeat made it
+//   qtkey <keys>       a key went down, as Qt names it with its modifiers ("Alt+Tab"): a
+//                      program's virtual keyboard brings its own keymap, so positions mean
+//                      little then
 //   up <code>          a key went up
 //   state <n>          the window's state changed (Qt::WindowState)
 //   quit refused       a request to quit was refused
 //   resign active      the application lost activation (and asks for it back)
+// With --hold-off-session-end the lock-down holds off the end of the session through the
+// desktop's services. Lines on stdin steer it while it runs: "options <n>" sets the options.
+#include "DesktopSessionEndGuard.h"
 #include "EventMonitor.h"
 #include "QtSystemShell.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -52,9 +64,61 @@ InputDisposition reportKeys(const InputEvent& event) {
     return InputDisposition::swallow;
 }
 
+// Names the keys Qt sees, without swallowing them.
+class QtKeyReporter final : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            report("qtkey " + QKeySequence(key.keyCombination()).toString().toStdString());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 PresentationOptions optionsFromArguments() {
-    const QStringList arguments = QCoreApplication::arguments();
-    return arguments.size() > 1 ? arguments.at(1).toUInt() : kLockedDown;
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        bool isNumber = false;
+        const PresentationOptions options = argument.toUInt(&isNumber);
+        if (isNumber) {
+            return options;
+        }
+    }
+    return kLockedDown;
+}
+
+std::unique_ptr<DesktopSessionEndGuard> sessionEndGuardFromArguments() {
+    if (!QCoreApplication::arguments().contains(QStringLiteral("--hold-off-session-end"))) {
+        return nullptr;
+    }
+    return std::make_unique<DesktopSessionEndGuard>(std::cerr);
+}
+
+void obey(QtSystemShell& shell, const std::string& command) {
+    const std::string setOptions = "options ";
+    if (command.rfind(setOptions, 0) == 0) {
+        shell.setPresentationOptions(std::stoul(command.substr(setOptions.size())));
+    }
+}
+
+// Follows commands on stdin, one a line; stops at its end.
+void followCommands(QtSystemShell& shell) {
+    auto* input =
+        new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(
+        input, &QSocketNotifier::activated, [&shell, input, pending = std::string()]() mutable {
+            char chunk[256];
+            const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+            if (got <= 0) {
+                input->setEnabled(false);
+                return;
+            }
+            pending.append(chunk, static_cast<std::size_t>(got));
+            for (std::size_t end = 0; (end = pending.find('\n')) != std::string::npos;) {
+                obey(shell, pending.substr(0, end));
+                pending.erase(0, end + 1);
+            }
+        });
 }
 
 void wireShell(QtSystemShell& shell, QWindow& window) {
@@ -72,19 +136,21 @@ void wireShell(QtSystemShell& shell, QWindow& window) {
                      [](Qt::WindowState state) { report("state " + std::to_string(state)); });
 }
 
-// Says "ready" once the window is up and active and "grabbed" once the grab holds.
+// Says "ready" once the window is up and active, then "grabbed" and "released" as the
+// keyboard lock comes and goes.
 void reportProgress(const QtSystemShell& shell, const QWindow& window) {
     auto* poll = new QTimer(QCoreApplication::instance());
-    QObject::connect(poll, &QTimer::timeout, [&shell, &window, said = 0]() mutable {
-        if (said == 0 && window.isExposed() && window.isActive()) {
-            report("ready");
-            said = 1;
-        }
-        if (said == 1 && shell.keyboardGrabbed()) {
-            report("grabbed");
-            said = 2;
-        }
-    });
+    QObject::connect(poll, &QTimer::timeout,
+                     [&shell, &window, ready = false, grabbed = false]() mutable {
+                         if (!ready && window.isExposed() && window.isActive()) {
+                             report("ready");
+                             ready = true;
+                         }
+                         if (ready && shell.keyboardGrabbed() != grabbed) {
+                             grabbed = !grabbed;
+                             report(grabbed ? "grabbed" : "released");
+                         }
+                     });
     poll->start(kPollMs);
 }
 
@@ -97,11 +163,16 @@ int main(int argc, char** argv) {
     window.show();
     QWindow& handle = *window.windowHandle();
 
-    QtSystemShell shell(std::cerr);
+    const std::unique_ptr<DesktopSessionEndGuard> sessionEndGuard = sessionEndGuardFromArguments();
+    QtSystemShell shell(std::cerr, sessionEndGuard.get());
     wireShell(shell, handle);
     shell.setPresentationOptions(optionsFromArguments());
     shell.activate();
     const EventMonitor monitor(handle, KeyboardLayout::forDisplay(), reportKeys);
+    // Installed last, so it sees each key before the monitor swallows it.
+    QtKeyReporter qtKeys;
+    handle.installEventFilter(&qtKeys);
     reportProgress(shell, handle);
+    followCommands(shell);
     return application.exec();
 }

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Holding off the session's end, end to end: the stand-in kiosk window (offscreen) against fake
+# desktop services on a private session bus. The inhibition is taken when the lock-down starts,
+# given back at options 0 and on SIGTERM, dropped by the bus when the process is killed; the
+# session manager stands in for a portal that is missing or refuses; with nobody to ask, or no
+# bus at all, play goes on and that is said once.
+# Usage (inside dbus-run-session): session_end_e2e.sh <lock-down probe> <fake session services>
+set -euo pipefail
+
+probe=$1
+services=$2
+# Only the scratch directory, cleanup and waiting helpers: no X server is started.
+source "$(dirname "$0")/x11_session.sh"
+
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "run this inside dbus-run-session"
+export QT_QPA_PLATFORM=offscreen
+# Every option but the keyboard lock, which the offscreen platform cannot give.
+locked=458
+reason="A child is playing in Wigglepad."
+
+said() { grep -qx -- "$2" "$work/$1"; }
+count() { grep -cx -- "$2" "$work/$1" || true; }
+
+# start_services <name> [arguments...]: fresh fakes, once they are on the bus.
+start_services() {
+    local name=$1; shift
+    if [ -n "${services_pid:-}" ]; then
+        kill "$services_pid"
+        wait "$services_pid" || true
+    fi
+    "$services" "$@" >"$work/$name.services.out" 2>"$work/$name.services.err" &
+    services_pid=$!
+    pids+=("$services_pid")
+    wait_for 5 said "$name.services.out" ready || fail "$name: the fake services did not start"
+}
+
+# start_probe <name>: the probe, locked down and holding off the session's end, steered by
+# writing to descriptor 4.
+start_probe() {
+    local name=$1
+    mkfifo "$work/$name.in"
+    "$probe" "$locked" --hold-off-session-end <"$work/$name.in" >"$work/$name.out" \
+        2>"$work/$name.err" &
+    probe_pid=$!
+    pids+=("$probe_pid")
+    exec 4>"$work/$name.in"
+    wait_for 10 said "$name.out" ready || fail "$name: the probe did not come up"
+}
+
+# end_probe <name>: SIGTERM ends the probe with status 0.
+end_probe() {
+    kill -TERM "$probe_pid"
+    local status=0
+    wait "$probe_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "$1: SIGTERM ended the probe with status $status"
+}
+
+echo "== Through the portal: taken, given back at options 0 and on SIGTERM"
+start_services portal --portal grant --session-manager
+start_probe portal
+wait_for 5 said portal.services.out "portal inhibit 3 $reason" ||
+    fail "portal: no inhibition of logging out and switching user was asked"
+echo "options 0" >&4
+wait_for 5 said portal.services.out "portal close" || fail "portal: options 0 kept the inhibition"
+echo "options $locked" >&4
+wait_for 5 sh -c "[ \$(grep -c '^portal inhibit' '$work/portal.services.out') -eq 2 ]" ||
+    fail "portal: locking down again did not inhibit again"
+end_probe portal
+[ "$(count portal.services.out "portal close")" -eq 2 ] || fail "portal: SIGTERM kept the inhibition"
+wait_for 5 said portal.services.out "vanished holding 0" || fail "portal: the probe stayed on the bus"
+said portal.services.out "session-manager inhibit 3 wigglepad" &&
+    fail "portal: the session manager was asked although the portal agreed"
+
+echo "== Killed outright: the bus drops the probe and its inhibition with it"
+start_services killed --portal grant
+start_probe killed
+wait_for 5 said killed.services.out "portal inhibit 3 $reason" || fail "killed: nothing was asked"
+kill -KILL "$probe_pid"
+wait "$probe_pid" || true
+wait_for 5 said killed.services.out "vanished holding 1" ||
+    fail "killed: the services never saw the probe leave the bus"
+
+echo "== The portal refuses: the session manager holds it off instead"
+start_services refused --portal refuse --session-manager
+start_probe refused
+wait_for 5 said refused.services.out "session-manager inhibit 3 wigglepad" ||
+    fail "refused: the session manager was not asked"
+echo "options 0" >&4
+wait_for 5 said refused.services.out "session-manager uninhibit" ||
+    fail "refused: options 0 kept the session manager's inhibition"
+end_probe refused
+
+echo "== No portal: the session manager holds it off, given back on SIGTERM"
+start_services no-portal --session-manager
+start_probe no-portal
+wait_for 5 said no-portal.services.out "session-manager inhibit 3 wigglepad" ||
+    fail "no-portal: the session manager was not asked"
+end_probe no-portal
+said no-portal.services.out "session-manager uninhibit" ||
+    fail "no-portal: SIGTERM kept the session manager's inhibition"
+
+echo "== Options 0 before the portal answers: the late grant is given back"
+start_services slow --portal slow
+start_probe slow
+echo "options 0" >&4
+wait_for 5 said slow.services.out "portal close" || fail "slow: the late grant was kept"
+end_probe slow
+
+echo "== Nobody to ask: said once, play goes on"
+start_services nobody
+start_probe nobody
+echo "options 0" >&4
+echo "options $locked" >&4
+wait_for 5 grep -q "logging out cannot be blocked here" "$work/nobody.err" ||
+    fail "nobody: the missing services were never said"
+sleep 0.5
+[ "$(grep -c "logging out cannot be blocked" "$work/nobody.err")" -eq 1 ] ||
+    fail "nobody: the missing services were said more than once"
+end_probe nobody
+
+echo "== No session bus: said once, play goes on"
+DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" start_probe no-bus
+echo "options 0" >&4
+echo "options $locked" >&4
+wait_for 5 grep -q "logging out cannot be blocked here (there is no session bus)" \
+    "$work/no-bus.err" || fail "no-bus: the missing bus was never said"
+sleep 0.5
+[ "$(grep -c "logging out cannot be blocked" "$work/no-bus.err")" -eq 1 ] ||
+    fail "no-bus: the missing bus was said more than once"
+end_probe no-bus
+
+echo "PASS"
