@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The Wayland lock-down end to end: the stand-in kiosk window on a headless sway whose key
+# bindings leave marker files, typed at with wtype's virtual keyboard. While the probe holds the
+# shortcuts inhibitor, Alt+Tab and Super+D reach the probe and no binding runs; once the
+# options are 0 the bindings run again. When no compositor can run here the test says why and
+# is skipped (status 77). Usage: wayland_lockdown_e2e.sh <lock-down probe>
+set -euo pipefail
+
+probe=$1
+# Only the scratch directory, cleanup and waiting helpers: no X server is started.
+source "$(dirname "$0")/x11_session.sh"
+
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
+
+for tool in sway wtype setpriv; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+
+# sway will not run as root (as CI does): then the compositor and its clients run as a system
+# user, in a runtime directory of its own.
+runtime="$work/runtime"
+mkdir "$runtime"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    user=wigglepad-e2e
+    id -u "$user" >/dev/null 2>&1 ||
+        useradd --system --no-create-home --shell /usr/sbin/nologin "$user" ||
+        skip "cannot create the unprivileged user $user for the compositor"
+    as_user=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups)
+    chmod 711 "$work"
+    chown "$user" "$runtime"
+fi
+chmod 700 "$runtime"
+# The user may not reach the build directory: the probe runs from a copy.
+cp "$probe" "$runtime/probe"
+
+# A command prefix: as the compositor's user, in its session (a prefix, not a function, so that
+# $! of a command started in the background is the command itself).
+in_session=("${as_user[@]}" env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime")
+
+start_compositor() {
+    cat >"$runtime/sway.conf" <<CONFIG
+bindsym Mod1+Tab exec touch $runtime/alt-tab
+bindsym Mod4+d exec touch $runtime/super-d
+CONFIG
+    [ -z "${as_user[*]}" ] || chown "$user" "$runtime/sway.conf"
+    "${in_session[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        sway -c "$runtime/sway.conf" >"$work/sway.log" 2>&1 &
+    pids+=($!)
+    if ! wait_for 10 sh -c "ls '$runtime' | grep -qx 'wayland-[0-9]*'"; then
+        skip "sway did not start here: $(tail -n 3 "$work/sway.log" | tr '\n' ' ')"
+    fi
+    in_session+=(WAYLAND_DISPLAY="$(ls "$runtime" | grep -x 'wayland-[0-9]*' | head -n 1)")
+}
+
+has_line() { grep -qx -- "$1" "$work/probe.out"; }
+count_lines() { grep -cx -- "$1" "$work/probe.out" || true; }
+
+# press <modifier> <key>: one chord from a fresh virtual keyboard, after a pause that lets the
+# compositor take the new keyboard in (keys typed at once can be lost).
+press() { "${in_session[@]}" wtype -s 300 -M "$1" -k "$2" -m "$1" -s 100; }
+
+start_compositor
+
+echo "== Locked down (490): the compositor's shortcuts go to the window"
+mkfifo "$work/probe.in"
+"${in_session[@]}" QT_QPA_PLATFORM=wayland "$runtime/probe" 490 <"$work/probe.in" >"$work/probe.out" 2>"$work/probe.err" &
+probe_pid=$!
+pids+=("$probe_pid")
+exec 4>"$work/probe.in"
+wait_for 10 has_line ready || fail "the probe's window did not come up"
+wait_for 5 has_line grabbed || fail "the compositor never made the shortcuts inhibitor active"
+
+press alt Tab
+wait_for 5 has_line "qtkey Alt+Tab" || fail "Alt+Tab did not reach the probe"
+press logo d
+wait_for 5 has_line "qtkey Meta+D" || fail "Super+D did not reach the probe"
+sleep 0.3
+for marker in alt-tab super-d; do
+    [ ! -e "$runtime/$marker" ] || fail "the compositor ran its $marker binding while locked down"
+done
+
+echo "== Options 0: the compositor's shortcuts are its own again"
+echo "options 0" >&4
+wait_for 5 has_line released || fail "the probe never gave up the inhibitor"
+press alt Tab
+wait_for 5 test -e "$runtime/alt-tab" || fail "Alt+Tab did not reach the compositor after release"
+press logo d
+wait_for 5 test -e "$runtime/super-d" || fail "Super+D did not reach the compositor after release"
+[ "$(count_lines "qtkey Alt+Tab")" -eq 1 ] || fail "Alt+Tab still reached the probe"
+
+echo "== Locked down again, then ended by SIGTERM"
+echo "options 490" >&4
+wait_for 5 sh -c "[ \$(grep -cx grabbed '$work/probe.out') -eq 2 ]" ||
+    fail "the inhibitor was not taken again"
+kill -TERM "$probe_pid"
+status=0
+wait "$probe_pid" || status=$?
+[ "$status" -eq 0 ] || fail "SIGTERM ended the probe with status $status"
+if grep -q "cannot pass its shortcuts" "$work/probe.err"; then
+    fail "the probe said the compositor lacks the protocol"
+fi
+
+echo "PASS"
