@@ -28,6 +28,7 @@ void PlayCanvas::paintEvent(QPaintEvent*) {
 }
 
 void PlayCanvas::showEvent(QShowEvent*) {
+    damage_.invalidate();
     frames_.start();
 }
 
@@ -37,7 +38,7 @@ void PlayCanvas::hideEvent(QHideEvent*) {
 
 void PlayCanvas::nextFrame(TimeStamp frameTime) {
     frameTime_ = frameTime;
-    update();
+    update(damage_.next(state_, size()));
 }
 
 } // namespace wigglepad

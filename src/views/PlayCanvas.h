@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CanvasDamage.h"
 #include "FrameClock.h"
 #include "TimeStamp.h"
 
@@ -15,7 +16,7 @@ class TimerService;
 // The play surface, redrawn for every display refresh while it is on screen: each frame paints
 // the play state as it is then, with the frame's time as "now" for every fade. Painting only
 // reads the state. The canvas covers itself fully with the surface colour, so nothing behind
-// it needs painting.
+// it needs painting; of its own area, each frame repaints what can have changed (CanvasDamage).
 class PlayCanvas : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +40,7 @@ private:
     const AppState& state_;
     QColor bg_;
     TimeStamp frameTime_;
+    CanvasDamage damage_;
     FrameClock frames_;
 };
 

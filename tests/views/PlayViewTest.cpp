@@ -17,6 +17,7 @@
 #include "WidgetPixels.h"
 
 #include <QAbstractButton>
+#include <QBackingStore>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -205,6 +206,37 @@ TEST_F(PlayViewTest, TheCanvasPaintsEachFrameAtTheFrameClocksTime) {
 
     const QImage frame = view.canvas().grab().toImage();
     EXPECT_TRUE(near(frame.pixelColor(kWindow.width() / 2, kWindow.height() - 2), kSurface, 1));
+}
+
+TEST_F(PlayViewTest, FramesThatRepaintOnlyDriftingBubblesLeaveTheScreenAsAWholeRepaintWould) {
+    setFlags(false, false, false);
+    state.bubbles.modify([](auto& bubbles) {
+        for (const double x : {100.0, 500.0, 1250.0}) {
+            Bubble bubble;
+            bubble.position = {x, 300};
+            bubble.radius = 40;
+            bubble.color = {0.2, 0.5, 0.9, 1.0};
+            bubbles.push_back(bubble);
+        }
+    });
+    for (int frame = 0; frame < 40; ++frame) {
+        state.bubbles.modify([](auto& bubbles) {
+            for (Bubble& bubble : bubbles)
+                bubble.position = bubble.position + Point{0.7, -0.45};
+        });
+        timers.advance(TimerService::Seconds(1.0 / 60.0));
+        QCoreApplication::processEvents();
+    }
+    const auto* onScreen = dynamic_cast<const QImage*>(view.backingStore()->paintDevice());
+    ASSERT_NE(onScreen, nullptr);
+    const QImage shown = onScreen->convertToFormat(QImage::Format_RGB32);
+    const QImage whole = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), whole.size());
+    int differing = 0;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x)
+            differing += near(shown.pixelColor(x, y), whole.pixelColor(x, y), 2) ? 0 : 1;
+    EXPECT_EQ(differing, 0) << "smears left behind by bubbles that moved on";
 }
 
 } // namespace

@@ -1,0 +1,93 @@
+// Which part of the canvas a frame repaints: the bubbles' squares while only bubbles drift,
+// everything once anything else is shown, and the leftovers of the frame before.
+#include "CanvasDamage.h"
+
+#include "MemorySettingsStore.h"
+#include "PlayStateOnFakes.h"
+
+#include <gtest/gtest.h>
+
+namespace wigglepad {
+namespace {
+
+const QSize kCanvas(1280, 800);
+const QRect kWhole(QPoint(), kCanvas);
+
+class CanvasDamageTest : public ::testing::Test {
+protected:
+    CanvasDamageTest() {
+        addBubble({200, 200}, 40);
+        damage.next(state, kCanvas); // the first frame paints everything
+    }
+
+    void addBubble(Point at, double radius) {
+        state.bubbles.modify([&](auto& bubbles) {
+            Bubble bubble;
+            bubble.position = at;
+            bubble.radius = radius;
+            bubbles.push_back(bubble);
+        });
+    }
+    void moveFirstBubbleTo(Point at) {
+        state.bubbles.modify([&](auto& bubbles) { bubbles.front().position = at; });
+    }
+
+    // The square a bubble's drawing stays within.
+    static QRect square(Point at, double radius) {
+        const double reach = radius + CanvasDamage::kBubbleMargin;
+        return QRectF(at.x - reach, at.y - reach, 2 * reach, 2 * reach).toAlignedRect();
+    }
+
+    MemorySettingsStore settings;
+    PlayStateOnFakes play{settings};
+    AppState& state = play.state;
+    CanvasDamage damage;
+};
+
+TEST_F(CanvasDamageTest, TheFirstFrameAndAFrameAfterInvalidatingPaintEverything) {
+    CanvasDamage fresh;
+    EXPECT_EQ(fresh.next(state, kCanvas), QRegion(kWhole));
+    damage.invalidate();
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole));
+}
+
+TEST_F(CanvasDamageTest, DriftingBubblesRepaintWhereTheyAreAndWhereTheyWere) {
+    damage.next(state, kCanvas);
+    moveFirstBubbleTo({230, 210});
+    addBubble({900, 600}, 30);
+    const QRegion repainted = damage.next(state, kCanvas);
+    EXPECT_EQ(repainted,
+              QRegion(square({200, 200}, 40)) + square({230, 210}, 40) + square({900, 600}, 30));
+    EXPECT_FALSE(repainted.contains(QPoint(640, 100)));
+}
+
+TEST_F(CanvasDamageTest, AnythingBesidesBubblesRepaintsTheWholeCanvasAndOnceMoreAfterIt) {
+    damage.next(state, kCanvas);
+    state.cursorPosition.set(Point{500, 500});
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole));
+    state.cursorPosition.set(std::nullopt);
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole)) << "the cursor must be wiped away";
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(square({200, 200}, 40)));
+
+    state.exitProgress.set(0.2);
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole)) << "a hold bar";
+    state.exitProgress.set(0.0);
+    state.trail.modify([](auto& trail) { trail.push_back({}); });
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole)) << "a trail";
+}
+
+TEST_F(CanvasDamageTest, AnEmptySurfaceRepaintsNothingOnceTheLastBubbleIsWipedAway) {
+    damage.next(state, kCanvas);
+    state.bubbles.set({});
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(square({200, 200}, 40)));
+    EXPECT_TRUE(damage.next(state, kCanvas).isEmpty());
+}
+
+TEST_F(CanvasDamageTest, BubblesPartlyOffTheCanvasAreClippedToIt) {
+    moveFirstBubbleTo({-20, 790});
+    damage.next(state, kCanvas);
+    EXPECT_TRUE(kWhole.contains(damage.next(state, kCanvas).boundingRect()));
+}
+
+} // namespace
+} // namespace wigglepad
