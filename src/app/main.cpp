@@ -3,6 +3,7 @@
 // like) pass through.
 #include "AppDelegate.h"
 #include "BundledFonts.h"
+#include "DesktopSessionEndGuard.h"
 #include "DisplayCheck.h"
 #include "NotificationCenter.h"
 #include "PlatformStartGuard.h"
@@ -43,7 +44,8 @@ int main(int argc, char** argv) {
     BundledFonts::load();
 
     QtSettingsStore settings(std::cerr);
-    QtSystemShell shell(std::cerr);
+    DesktopSessionEndGuard sessionEndGuard(std::cerr);
+    QtSystemShell shell(std::cerr, &sessionEndGuard);
     QtTimerService timers;
     NotificationCenter notifications;
     const SystemClock clock;
