@@ -24,7 +24,11 @@ AppDelegate::AppDelegate(Services services)
     : services_(services)
     , state_(services.clock, services.screen, services.random, services.settings) {}
 
-AppDelegate::~AppDelegate() = default;
+// The window's views hold on to the state, which is declared after the window and so would go
+// first.
+AppDelegate::~AppDelegate() {
+    window_.reset();
+}
 
 SystemShell::TerminationDelegate AppDelegate::terminationDelegate() {
     std::weak_ptr<AppDelegate> weak = weak_from_this();
