@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The program's figures on a private Xvfb at 1920x1080 under openbox: the in-process benchmark
+# (first frame, CPU, frame pacing, memory with a full surface and with only bubbles), then the
+# real binary measured from outside (start to first frame on screen, idle CPU, peak memory).
+# Usage: measure_on_xvfb.sh <build directory>   (built with -DCMAKE_BUILD_TYPE=Release)
+set -euo pipefail
+
+build=${1:?usage: measure_on_xvfb.sh <build directory>}
+source "$(dirname "$0")/../../tests/e2e/x11_session.sh"
+
+start_x_server 1920x1080
+start_window_manager
+# Settings of its own, with a mode already chosen, so the play surface shows at once.
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME/wigglepad"
+printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=sensory\n' \
+    >"$XDG_CONFIG_HOME/wigglepad/wigglepad.conf"
+
+echo "== In process: the delegate, window and play view on the real services"
+"$build/bench/app/wigglepad_app_bench" --benchmark_counters_tabular=true
+
+echo "== From outside: the real binary"
+"$build/bench/app/tools/wigglepad_launch_measure" "$build/src/app/wigglepad"
