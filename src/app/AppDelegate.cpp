@@ -1,14 +1,21 @@
 #include "AppDelegate.h"
 
+#include "AnimationTransaction.h"
+#include "Clock.h"
+#include "EventMonitor.h"
+#include "InputRouter.h"
 #include "KioskWindow.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "PlayView.h"
 #include "SavedMode.h"
 #include "ScreenSource.h"
+#include "SettingsKeys.h"
+#include "SettingsStore.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
 
 namespace wigglepad {
@@ -93,16 +100,36 @@ void AppDelegate::applySwipeSetting() {
         loadAllowSwipe(services_.settings) ? kLockedDownSwipeAllowed : kLockedDown);
 }
 
-void AppDelegate::installEventMonitors() {}
+// The monitor lives as long as the window it watches. Losing the keyboard loses the releases
+// of the keys still down, so a hold must not run on by itself after it.
+void AppDelegate::installEventMonitors() {
+    QWindow& window = window_->handle();
+    const std::weak_ptr<AppDelegate> weak = weak_from_this();
+    auto* monitor =
+        new EventMonitor(window, KeyboardLayout::forDisplay(), [weak](const InputEvent& event) {
+            const auto self = weak.lock();
+            return self ? InputRouter(*self).route(event)
+                        : InputRouter::withoutDelegate(event.kind);
+        });
+    monitor->setParent(&window);
+    QObject::connect(&window, &QWindow::activeChanged, monitor, [weak, &window] {
+        if (const auto self = weak.lock(); self && !window.isActive())
+            self->releaseHeldKeys();
+    });
+}
 
 void AppDelegate::startTickTimer() {
     tickTimer_ = services_.timers.scheduleRepeating(kTickInterval, whileAlive(&AppDelegate::tick));
 }
 
-// Losing the activation asks for it back at once; the exit and swipe notifications come from
-// the adult screens.
+// Losing the activation ends the holds, whose key releases now go elsewhere, and asks for the
+// activation back at once; the exit and swipe notifications come from the adult screens.
 void AppDelegate::observeNotifications() {
-    services_.shell.setResignActiveHandler([&shell = services_.shell] { shell.activate(); });
+    services_.shell.setResignActiveHandler([weak = weak_from_this(), &shell = services_.shell] {
+        if (const auto self = weak.lock())
+            self->releaseHeldKeys();
+        shell.activate();
+    });
     services_.notifications.addObserver(kExitNotification,
                                         whileAlive(&AppDelegate::runQuitSequence));
     services_.notifications.addObserver(kSwipeChangedNotification,
@@ -116,6 +143,56 @@ void AppDelegate::tick() {
     ++frameCount_;
     if (frameCount_ % kTicksPerPruning == 0)
         state_.pruneExpired();
+}
+
+HoldGesture AppDelegate::exitHold() {
+    return {exitTimer_, exitStart_, state_.exitProgress, kExitHoldDuration};
+}
+
+HoldGesture AppDelegate::menuHold() {
+    return {menuTimer_, menuStart_, state_.menuHoldProgress, kMenuHoldDuration};
+}
+
+void AppDelegate::startExitHold() {
+    exitHold().start(services_.timers, services_.clock.now(),
+                     whileAlive(&AppDelegate::exitHoldTick));
+}
+
+void AppDelegate::cancelExitHold() {
+    exitHold().cancel();
+}
+
+void AppDelegate::startMenuHold() {
+    menuHold().start(services_.timers, services_.clock.now(),
+                     whileAlive(&AppDelegate::menuHoldTick));
+}
+
+void AppDelegate::cancelMenuHold() {
+    menuHold().cancel();
+}
+
+// The timer is left running and the progress at 1: the run ends.
+void AppDelegate::exitHoldTick() {
+    if (exitHold().tick(services_.clock.now()))
+        runQuitSequence();
+}
+
+// The mode counts as not chosen from now on, so the next start opens with the menu as well.
+// M stays down until it is released, so holding on opens nothing again.
+void AppDelegate::menuHoldTick() {
+    if (!menuHold().tick(services_.clock.now()))
+        return;
+    cancelMenuHold();
+    services_.settings.setBool(kModeChosenKey, false);
+    withAnimation([this] { state_.showMenu.set(true); });
+}
+
+// As if Escape and M were let go: their releases will not come.
+void AppDelegate::releaseHeldKeys() {
+    escDown_ = false;
+    cancelExitHold();
+    mDown_ = false;
+    cancelMenuHold();
 }
 
 } // namespace wigglepad

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "HoldGesture.h"
 #include "SystemShell.h"
 #include "TimeStamp.h"
 #include "TimerService.h"
@@ -65,6 +66,18 @@ public:
     // The program's own way out: pointer shown, termination allowed, desktop given back, quit.
     void runQuitSequence();
 
+    // The keyboard holds: Escape held for 3 s quits, M held for 5 s brings back the mode menu.
+    // A start while the hold runs does nothing; a cancel puts its progress back to 0.
+    static constexpr double kExitHoldDuration = 3.0;
+    static constexpr double kMenuHoldDuration = 5.0;
+    void startExitHold();
+    void cancelExitHold();
+    void startMenuHold();
+    void cancelMenuHold();
+    // Every 0.05 s while a hold runs: publishes its progress and completes it at 1.
+    void exitHoldTick();
+    void menuHoldTick();
+
     AppState& state() { return state_; }
     const AppState& state() const { return state_; }
     KioskWindow* window() const { return window_.get(); }
@@ -72,21 +85,28 @@ public:
     std::int64_t frameCount() const { return frameCount_; }
     bool tickTimerRunning() const { return tickTimer_ != nullptr; }
     bool cursorIsHidden() const { return cursorIsHidden_; }
+    bool escDown() const { return escDown_; }
+    bool mDown() const { return mDown_; }
 
 protected:
-    // Start-up step 17, between hiding the pointer and starting the ticks: the keyboard and
-    // mouse routing goes here. Nothing is routed yet, so input reaches the window unseen.
+    // Between hiding the pointer and starting the ticks: the keyboard and mouse routing on the
+    // kiosk window, for the whole run. Virtual so that a test can watch the start-up order.
     virtual void installEventMonitors();
 
     const Services& services() const { return services_; }
 
 private:
+    friend class InputRouter; // the monitors' handlers work on the held keys and the pointer
+
     bool setupWindow();
     std::optional<QRect> mainScreenFrame() const;
     void applySwipeSetting();
     void startTickTimer();
     void observeNotifications();
     void tick();
+    HoldGesture exitHold();
+    HoldGesture menuHold();
+    void releaseHeldKeys();
 
     // Wraps a member call so that it runs only while the delegate lives.
     template <class Member>

@@ -1,0 +1,225 @@
+// Input routing through the kiosk window's own event filter: what reaches the views, what the
+// play state gets, and the system pointer kept in step with the overlays.
+#include "LaunchedDelegate.h"
+
+#include <QTest>
+#include <algorithm>
+#include <cctype>
+
+namespace wigglepad {
+namespace {
+
+class InputRouterTest : public LaunchedDelegate {
+protected:
+    InputRouterTest() { state().showBanner.set(false); }
+    std::size_t shapes() { return state().shapes.get().size(); }
+};
+
+struct MonitorRow {
+    const char* event;
+    bool menuOpen;
+    bool reachesViews;
+    bool (*send)(InputRouterTest&);
+};
+
+// A drag goes to the views only after a press that did.
+bool drag(InputRouterTest& t, Qt::MouseButton button) {
+    t.mouse(QEvent::MouseButtonPress, {50, 50}, button, button);
+    return t.mouse(QEvent::MouseMove, {60, 50}, Qt::NoButton, button);
+}
+
+class MonitorTableTest : public InputRouterTest,
+                         public ::testing::WithParamInterface<MonitorRow> {};
+
+// Mouse events always reach the views; keys only an open adult screen, never Escape or M's
+// release; scrolling never.
+const MonitorRow kMonitorRows[] = {
+    {"move", false, true,
+     [](auto& t) {
+         return t.mouse(QEvent::MouseMove, {50, 50});
+     }},
+    {"right drag", false, true, [](auto& t) { return drag(t, Qt::RightButton); }},
+    {"left press", false, true,
+     [](auto& t) {
+         return t.mouse(QEvent::MouseButtonPress, {50, 50}, Qt::LeftButton, Qt::LeftButton);
+     }},
+    {"left drag", false, true, [](auto& t) { return drag(t, Qt::LeftButton); }},
+    {"left release", false, true,
+     [](auto& t) {
+         drag(t, Qt::LeftButton);
+         return t.mouse(QEvent::MouseButtonRelease, {70, 50}, Qt::LeftButton);
+     }},
+    {"right press", false, true,
+     [](auto& t) {
+         return t.mouse(QEvent::MouseButtonPress, {50, 50}, Qt::RightButton, Qt::RightButton);
+     }},
+    {"key press", false, false, [](auto& t) { return t.key(QEvent::KeyPress, kA); }},
+    {"key release", false, false, [](auto& t) { return t.key(QEvent::KeyRelease, kA); }},
+    {"scroll", false, false,
+     [](auto& t) {
+         return t.scroll({50, 50});
+     }},
+    {"key press, menu", true, true, [](auto& t) { return t.key(QEvent::KeyPress, kA); }},
+    {"key release, menu", true, true, [](auto& t) { return t.key(QEvent::KeyRelease, kA); }},
+    {"Escape, menu", true, false, [](auto& t) { return t.key(QEvent::KeyPress, kEscape); }},
+    {"Escape release, menu", true, false,
+     [](auto& t) { return t.key(QEvent::KeyRelease, kEscape); }},
+    {"M, menu", true, true, [](auto& t) { return t.key(QEvent::KeyPress, kM); }},
+    {"M release, menu", true, false, [](auto& t) { return t.key(QEvent::KeyRelease, kM); }},
+    {"scroll, menu", true, false,
+     [](auto& t) {
+         return t.scroll({50, 50});
+     }},
+    {"move, menu", true, true,
+     [](auto& t) {
+         return t.mouse(QEvent::MouseMove, {50, 50});
+     }},
+};
+
+TEST_P(MonitorTableTest, PassesOnOrSwallows) {
+    state().showMenu.set(GetParam().menuOpen);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(GetParam().send(*this), GetParam().reachesViews) << GetParam().event;
+}
+INSTANTIATE_TEST_SUITE_P(Rows, MonitorTableTest, ::testing::ValuesIn(kMonitorRows),
+                         [](const auto& row) {
+                             std::string name = row.param.event;
+                             std::ranges::replace_if(
+                                 name, [](char c) { return !std::isalnum(c); }, '_');
+                             return name;
+                         });
+
+// Which flag holds back the left press (which starts a drag) and the right press (which spawns).
+TEST_F(InputRouterTest, TheThreeFlagsGateTheButtons) {
+    struct Row {
+        Published<bool>* flag;
+        bool leftStartsDrag;
+        bool rightSpawns;
+    };
+    for (const Row& row :
+         {Row{nullptr, true, true}, Row{&state().showBanner, false, true},
+          Row{&state().showMenu, false, false}, Row{&state().showExitConfirm, false, false}}) {
+        state().dragStart.set(std::nullopt);
+        state().shapes.set({});
+        if (row.flag)
+            row.flag->set(true);
+        mouse(QEvent::MouseButtonPress, {50, 60}, Qt::LeftButton, Qt::LeftButton);
+        mouse(QEvent::MouseButtonPress, {70, 80}, Qt::RightButton, Qt::RightButton);
+        EXPECT_EQ(state().dragStart.get().has_value(), row.leftStartsDrag);
+        EXPECT_EQ(shapes(), row.rightSpawns ? 1U : 0U);
+        if (row.flag)
+            row.flag->set(false);
+    }
+}
+
+TEST_F(InputRouterTest, TheClickThatDismissesTheBannerSpawnsNothingOnRelease) {
+    state().showBanner.set(true);
+    click({300, 300}, {300, 300});
+    EXPECT_FALSE(state().showBanner.get());
+    EXPECT_EQ(shapes(), 0U);
+}
+
+TEST_F(InputRouterTest, TwentyPointsIsStillAClickAndFartherMakesARibbon) {
+    click({100, 100}, {112, 116});
+    ASSERT_EQ(shapes(), 1U);
+    EXPECT_EQ(state().shapes.get()[0].position, (Point{112, 116}));
+    EXPECT_FALSE(state().dragStart.get() || state().dragCurrent.get());
+    click({100, 100}, {112.1, 116.1});
+    EXPECT_EQ(shapes(), 1U);
+    EXPECT_EQ(state().ribbons.get().size(), 1U);
+    EXPECT_FALSE(state().dragStart.get() || state().dragCurrent.get());
+}
+
+TEST_F(InputRouterTest, DigitAndLetterKeysFollowTheMode) {
+    struct Row {
+        PlayMode mode;
+        Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::size_t shapes;
+        std::optional<std::string> character;
+    };
+    const Key digit0{19, Qt::Key_0}, digit1{10, Qt::Key_1}, digit3{12, Qt::Key_3},
+        digit7{16, Qt::Key_7}, minus{20, Qt::Key_Minus};
+    for (const Row& row :
+         {Row{PlayMode::sensory, digit3, {}, 3, {}}, Row{PlayMode::sensory, digit1, {}, 1, {}},
+          Row{PlayMode::sensory, digit0, {}, 10, {}},
+          Row{PlayMode::sensory, digit3, Qt::ShiftModifier, 1, {}},
+          Row{PlayMode::lettersNumbers, kA, {}, 1, "A"},
+          Row{PlayMode::lettersNumbers, digit7, {}, 1, "7"},
+          Row{PlayMode::lettersNumbers, minus, {}, 1, {}}}) {
+        state().shapes.set({});
+        state().mode.set(row.mode);
+        press(row.key, row.modifiers);
+        ASSERT_EQ(shapes(), row.shapes) << row.key.scan;
+        EXPECT_EQ(state().shapes.get()[0].character, row.character) << row.key.scan;
+    }
+}
+
+TEST_F(InputRouterTest, AHeldKeySpawnsOnce) {
+    key(QEvent::KeyPress, kA);
+    key(QEvent::KeyPress, kA, {}, true);
+    key(QEvent::KeyPress, kA); // a repeat X11 did not mark
+    key(QEvent::KeyRelease, kA);
+    EXPECT_EQ(shapes(), 1U);
+}
+
+TEST_F(InputRouterTest, MovementsCloserThanTheTrailSpacingAddOnePoint) {
+    mouse(QEvent::MouseMove, {10, 20});
+    clock.advance(0.01);
+    mouse(QEvent::MouseMove, {30, 40});
+    EXPECT_EQ(state().cursorPosition.get(), (Point{30, 40}));
+    EXPECT_EQ(state().trail.get().size(), 1U);
+    clock.advance(0.017);
+    mouse(QEvent::MouseMove, {50, 60}, Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(state().trail.get().size(), 2U);
+    EXPECT_TRUE(state().ribbons.get().empty());
+}
+
+TEST_F(InputRouterTest, ATouchActsAsTheLeftButton) {
+    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    QTest::touchEvent(&window(), touchScreen).press(0, {200, 200});
+    QTest::touchEvent(&window(), touchScreen).release(0, {205, 205});
+    EXPECT_EQ(shapes(), 1U) << "a tap is a click";
+    QTest::touchEvent(&window(), touchScreen).press(0, {200, 200});
+    QTest::touchEvent(&window(), touchScreen).move(0, {300, 220});
+    EXPECT_EQ(state().dragCurrent.get(), (Point{300, 220}));
+    QTest::touchEvent(&window(), touchScreen).release(0, {400, 240});
+    EXPECT_EQ(state().ribbons.get().size(), 1U) << "a swipe is a drag";
+}
+
+// Buttons click when Space is let go, so the overlay needs the release as well as the press.
+TEST_F(InputRouterTest, SpacePressesTheFocusedButtonOfTheConfirmation) {
+    state().showExitConfirm.set(true);
+    QCoreApplication::processEvents();
+    press(kTab);
+    press(kSpace);
+    EXPECT_FALSE(state().showExitConfirm.get()) << "Cancel pressed";
+    EXPECT_EQ(shapes(), 0U);
+}
+
+class PointerTest : public LaunchedDelegate {
+protected:
+    PointerTest()
+        : LaunchedDelegate(false) {}
+};
+
+// Start-up hid the pointer once; then it changes only on movement, when it disagrees.
+TEST_F(PointerTest, MovementKeepsHideAndShowPairedWithTheOverlays) {
+    ASSERT_TRUE(state().showMenu.get());
+    mouse(QEvent::MouseMove, {10, 10});
+    mouse(QEvent::MouseMove, {20, 10});
+    EXPECT_EQ(shell.pointerUnhides(), 1);
+    EXPECT_EQ(state().cursorPosition.get(), std::nullopt);
+    EXPECT_TRUE(state().trail.get().empty());
+    state().showMenu.set(false);
+    state().showBanner.set(false);
+    mouse(QEvent::MouseMove, {30, 10});
+    mouse(QEvent::MouseMove, {40, 10});
+    EXPECT_EQ(shell.pointerHides(), 2);
+    EXPECT_EQ(state().cursorPosition.get(), (Point{40, 10}));
+    EXPECT_EQ(state().trail.get().size(), 1U) << "lastMouse began in the distant past";
+    EXPECT_TRUE(shell.pointerHidden());
+}
+
+} // namespace
+} // namespace wigglepad

@@ -1,0 +1,109 @@
+#pragma once
+
+// A delegate launched on fakes, its kiosk window offscreen, with input sent through the same
+// event filter the real window uses, and a witness of which events then reached the views.
+#include "AppDelegate.h"
+#include "FakeClock.h"
+#include "FakeScreen.h"
+#include "KioskWindow.h"
+#include "ManualTimerService.h"
+#include "MemorySettingsStore.h"
+#include "NotificationCenter.h"
+#include "SavedMode.h"
+#include "ScriptedRandomSource.h"
+#include "ShellRecorder.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWindow>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace wigglepad {
+
+// A key by its X11 key code (evdev + 8, US positions) and the Qt key widgets act on.
+struct Key {
+    quint32 scan;
+    Qt::Key qt;
+};
+inline constexpr Key kEscape{9, Qt::Key_Escape};
+inline constexpr Key kM{58, Qt::Key_M};
+inline constexpr Key kA{38, Qt::Key_A};
+inline constexpr Key kTab{23, Qt::Key_Tab};
+inline constexpr Key kSpace{65, Qt::Key_Space};
+
+// Counts the watched events that reach a widget, which they do only when passed on.
+class ViewWitness final : public QObject {
+public:
+    int seen = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        static const std::set<QEvent::Type> watchedTypes{
+            QEvent::KeyPress,           QEvent::KeyRelease, QEvent::MouseButtonPress,
+            QEvent::MouseButtonRelease, QEvent::MouseMove,  QEvent::Wheel};
+        if (watched->isWidgetType() && watchedTypes.contains(event->type()))
+            ++seen;
+        return false;
+    }
+};
+
+class LaunchedDelegate : public ::testing::Test {
+public:
+    // A mode saved, so the play surface shows at once; the banner is left to each test.
+    explicit LaunchedDelegate(bool modeSaved = true) {
+        if (modeSaved)
+            saveMode(settings, PlayMode::sensory);
+        delegate = std::make_shared<AppDelegate>(
+            AppDelegate::Services{shell, timers, notifications, settings, clock, screen, random});
+        shell.setTerminationDelegate(delegate->terminationDelegate());
+        EXPECT_TRUE(delegate->applicationDidFinishLaunching());
+        QCoreApplication::processEvents();
+        qApp->installEventFilter(&witness);
+    }
+    ~LaunchedDelegate() override { qApp->removeEventFilter(&witness); }
+
+    AppState& state() { return delegate->state(); }
+    QWindow& window() { return delegate->window()->handle(); }
+
+    // Each sender says whether the event reached the views.
+    bool send(QEvent&& event) {
+        const int before = witness.seen;
+        QCoreApplication::sendEvent(&window(), &event);
+        return witness.seen > before;
+    }
+    bool key(QEvent::Type type, Key key, Qt::KeyboardModifiers modifiers = {},
+             bool autoRepeat = false) {
+        return send(QKeyEvent(type, key.qt, modifiers, key.scan, 0, 0, {}, autoRepeat));
+    }
+    void press(Key k, Qt::KeyboardModifiers modifiers = {}) {
+        key(QEvent::KeyPress, k, modifiers);
+        key(QEvent::KeyRelease, k, modifiers);
+    }
+    bool mouse(QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton,
+               Qt::MouseButtons held = {}) {
+        return send(QMouseEvent(type, at, at, button, held, Qt::NoModifier));
+    }
+    bool scroll(QPointF at) {
+        return send(QWheelEvent(at, at, {}, {0, 120}, {}, {}, Qt::NoScrollPhase, false));
+    }
+    void click(QPointF down, QPointF up) {
+        mouse(QEvent::MouseButtonPress, down, Qt::LeftButton, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, up, Qt::LeftButton);
+    }
+    void advance(double seconds) { timers.advance(TimerService::Seconds{seconds}); }
+
+    FakeClock clock;
+    FakeScreen screen{SurfaceSize{1024, 640}};
+    ScriptedRandomSource random;
+    MemorySettingsStore settings;
+    ShellRecorder shell;
+    ManualTimerService timers{&clock};
+    NotificationCenter notifications;
+    std::shared_ptr<AppDelegate> delegate;
+    ViewWitness witness;
+};
+
+} // namespace wigglepad
