@@ -211,6 +211,18 @@ TEST_F(AppDelegateTest, EveryTickStepsTheStateAndEverySixtiethPrunesIt) {
     EXPECT_EQ(delegate->frameCount(), 180);
 }
 
+TEST_F(AppDelegateTest, TheWindowKeepsItsLaunchFrameWhenTheScreenChangesOrGoes) {
+    const KioskWindow& window = *launch().window();
+    const QRect launchFrame = window.geometry();
+    for (const std::optional<SurfaceSize> size :
+         {std::optional(SurfaceSize{800, 600}), std::optional<SurfaceSize>()}) {
+        screen.setSize(size);
+        tick(60);
+        EXPECT_EQ(window.geometry(), launchFrame);
+    }
+    EXPECT_EQ(delegate->frameCount(), 120) << "the ticks went on";
+}
+
 TEST_F(AppDelegateTest, WithoutAPrimaryScreenNothingIsBuilt) {
     screen.setSize(std::nullopt);
     delegate = std::make_shared<WatchedDelegate>(
