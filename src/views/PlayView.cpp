@@ -88,13 +88,13 @@ void PlayView::resizeEvent(QResizeEvent*) {
 
 void PlayView::showEvent(QShowEvent*) {
     if (!autoHideScheduled_)
-        scheduleBannerAutoHide(timers_);
+        scheduleBannerAutoHide();
 }
 
 // Not cancelled when the banner is closed sooner: clearing the flag again changes nothing.
-void PlayView::scheduleBannerAutoHide(TimerService& timers) {
+void PlayView::scheduleBannerAutoHide() {
     autoHideScheduled_ = true;
-    timers.runAfter(kBannerAutoHide, [view = QPointer<PlayView>(this)] {
+    timers_.runAfter(kBannerAutoHide, [view = QPointer<PlayView>(this)] {
         if (view)
             view->hideBanner();
     });

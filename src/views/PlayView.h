@@ -65,7 +65,7 @@ private:
     void buildLayers(const QColor& bg, Services services);
     void evaluateLayers(const std::optional<Animation>& animation);
     void focusOpenAdultScreen(bool menuOpened, bool confirmOpened);
-    void scheduleBannerAutoHide(TimerService& timers);
+    void scheduleBannerAutoHide();
     void hideBanner();
 
     AppState& state_;
