@@ -129,14 +129,14 @@ TEST_F(InputRouterTest, MovementsCloserThanTheTrailSpacingAddOnePoint) {
 }
 
 TEST_F(InputRouterTest, ATouchActsAsTheLeftButton) {
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
-    QTest::touchEvent(&window(), touchScreen).press(0, {200, 200});
-    QTest::touchEvent(&window(), touchScreen).release(0, {205, 205});
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+    QTest::touchEvent(&window(), touchScreen.get()).press(0, {200, 200});
+    QTest::touchEvent(&window(), touchScreen.get()).release(0, {205, 205});
     EXPECT_EQ(shapes(), 1U) << "a tap is a click";
-    QTest::touchEvent(&window(), touchScreen).press(0, {200, 200});
-    QTest::touchEvent(&window(), touchScreen).move(0, {300, 220});
+    QTest::touchEvent(&window(), touchScreen.get()).press(0, {200, 200});
+    QTest::touchEvent(&window(), touchScreen.get()).move(0, {300, 220});
     EXPECT_EQ(state().dragCurrent.get(), (Point{300, 220}));
-    QTest::touchEvent(&window(), touchScreen).release(0, {400, 240});
+    QTest::touchEvent(&window(), touchScreen.get()).release(0, {400, 240});
     EXPECT_EQ(state().ribbons.get().size(), 1U) << "a swipe is a drag";
 }
 
