@@ -7,12 +7,23 @@
 #include "Palette.h"
 #include "QtBridge.h"
 #include "ScriptedRandomSource.h"
+#include "drawPlaySurface.h"
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace wigglepad {
+
+// The largest difference of any 8-bit channel.
+inline int channelDistance(const QColor& a, const QColor& b) {
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue())});
+}
 
 // A play state with a hand-driven clock, painted into an image whose pixels the tests probe:
 // probes sit well inside or well outside edges, so font and antialiasing details do not matter.
@@ -20,25 +31,80 @@ class RenderFixture : public ::testing::Test {
 protected:
     static inline const QColor kBackground = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
     static constexpr QSize kCanvas{400, 300};
-    static constexpr int kTolerance = 3; // per 8-bit channel
 
     TimeStamp now() const { return clock.now(); }
 
     // The frame at `now()`, drawn over a colour no element uses so unpainted pixels stand out.
-    QImage render(QSize size = kCanvas, qreal devicePixelRatio = 1.0) const;
+    QImage render(QSize size = kCanvas, qreal devicePixelRatio = 1.0) const {
+        QImage image(size * devicePixelRatio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(devicePixelRatio);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        drawPlaySurface(painter, QSizeF(size), now(), state, kBackground);
+        return image;
+    }
 
     static QColor colour(int paletteIndex) { return toQColor(palette()[paletteIndex]); }
     // `over` composited onto `under` at `opacity`, as source-over in gamma-encoded sRGB.
-    static QColor blend(const QColor& under, const QColor& over, double opacity);
-    static ::testing::AssertionResult looksLike(const QColor& actual, const QColor& expected);
+    static QColor blend(const QColor& under, const QColor& over, double opacity) {
+        const double a = opacity * over.alphaF();
+        const auto mix = [a](int u, int o) { return int(std::lround(o * a + u * (1.0 - a))); };
+        return QColor(mix(under.red(), over.red()), mix(under.green(), over.green()),
+                      mix(under.blue(), over.blue()));
+    }
+    static QColor onBackground(int paletteIndex, double opacity) {
+        return blend(kBackground, colour(paletteIndex), opacity);
+    }
+    static ::testing::AssertionResult looksLike(const QColor& actual, const QColor& expected) {
+        if (channelDistance(actual, expected) <= 3) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << "pixel " << actual.name().toStdString()
+                                             << ", expected " << expected.name().toStdString();
+    }
     static QColor at(const QImage& image, double x, double y) {
         return image.pixelColor(int(x), int(y));
     }
-    static int countPixels(const QImage& image, const QRect& area, const QColor& colour);
+    static int countPixels(const QImage& image, const QRect& area, const QColor& colour) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                count += looksLike(image.pixelColor(x, y), colour) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+    static bool isBlank(const QImage& image) {
+        return countPixels(image, image.rect(), kBackground) == image.width() * image.height();
+    }
     // Pixels of column x from row y0 to row y1 that differ from the background.
-    static int paintedInColumn(const QImage& image, int x, int y0, int y1);
+    static int paintedInColumn(const QImage& image, int x, int y0, int y1) {
+        return y1 - y0 + 1 - countPixels(image, QRect(x, y0, 1, y1 - y0 + 1), kBackground);
+    }
 
-    PlayShape& addShape(Point position, double size, int kind, int paletteIndex);
+    PlayShape& addShape(Point position, double size, int kind, int paletteIndex) {
+        PlayShape& shape = state.shapes.unannounced().emplace_back();
+        shape.position = position;
+        shape.size = size;
+        shape.kind = kind;
+        shape.color = palette()[paletteIndex];
+        shape.born = now();
+        return shape;
+    }
+    void addTrailPoint(double x, double bornAgo, int paletteIndex = 0) {
+        state.trail.unannounced().push_back({{x, 150}, palette()[paletteIndex], now() - bornAgo});
+    }
+    // A straight ribbon in palette colour 1.
+    void addRibbon(Point start, Point end, double width, double bornAgo = 0.0) {
+        Ribbon& ribbon = state.ribbons.unannounced().emplace_back();
+        ribbon.startPoint = start;
+        ribbon.endPoint = end;
+        ribbon.control1 = start + (end - start) * (1.0 / 3.0);
+        ribbon.control2 = start + (end - start) * (2.0 / 3.0);
+        ribbon.color = palette()[1];
+        ribbon.width = width;
+        ribbon.born = now() - bornAgo;
+    }
 
     FakeClock clock;
     FakeScreen screen{SurfaceSize{400.0, 300.0}};

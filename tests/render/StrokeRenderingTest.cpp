@@ -1,46 +1,32 @@
 #include "RenderFixture.h"
 #include "drawTrail.h"
 
+#include <QPainterPath>
+
 namespace wigglepad {
 namespace {
 
 using StrokeRenderingTest = RenderFixture;
 
 TEST_F(StrokeRenderingTest, ParticleMovesWithItsVelocityAndFadesWithItsAge) {
-    BubbleParticle particle{{100, 100}, {100, 0}, palette()[3], 8, now() - 0.3};
-    state.bubbleParticles.modify([&](auto& particles) { particles.push_back(particle); });
+    state.bubbleParticles.unannounced() = {{{100, 100}, {100, 0}, palette()[3], 8, now() - 0.3},
+                                           {{200, 200}, {0, 0}, palette()[3], 8, now() - 0.595}};
     const QImage image = render();
-    EXPECT_TRUE(looksLike(at(image, 130, 100), blend(kBackground, colour(3), 0.5)));
+    EXPECT_TRUE(looksLike(at(image, 130, 100), onBackground(3, 0.5)));
     EXPECT_TRUE(looksLike(at(image, 100, 100), kBackground));
+    EXPECT_TRUE(looksLike(at(image, 200, 200), kBackground)) << "gone at the end of its life";
 }
 
-TEST_F(StrokeRenderingTest, ParticleIsGoneAtTheEndOfItsLife) {
-    BubbleParticle particle{{100, 100}, {0, 0}, palette()[3], 8, now() - 0.595};
-    state.bubbleParticles.modify([&](auto& particles) { particles.push_back(particle); });
-    EXPECT_TRUE(looksLike(at(render(), 100, 100), kBackground));
-}
+using TrailTest = RenderFixture;
 
-class TrailTest : public RenderFixture {
-protected:
-    void addTrailPoint(double x, double bornAgo) {
-        TrailPoint point{{x, 150}, palette()[0], now() - bornAgo};
-        state.trail.modify([&](auto& trail) { trail.push_back(point); });
-    }
-};
-
-TEST_F(TrailTest, OneOrTwoPointsDrawNothing) {
-    addTrailPoint(100, 0.02);
-    addTrailPoint(200, 0.01);
+// The segment fades with the age of its middle point, here halfway through its 2 s.
+TEST_F(TrailTest, ThreePointsDrawOneSegmentTenPointsWideAndFewerDrawNothing) {
+    addTrailPoint(100, 1.14);
+    addTrailPoint(200, 1.0);
+    EXPECT_TRUE(isBlank(render()));
+    addTrailPoint(300, 0.86);
     const QImage image = render();
-    EXPECT_EQ(countPixels(image, image.rect(), kBackground), image.width() * image.height());
-}
-
-TEST_F(TrailTest, ThreePointsDrawOneSegmentTenPointsWide) {
-    addTrailPoint(100, 0.02);
-    addTrailPoint(200, 0.01);
-    addTrailPoint(300, 0.0);
-    const QImage image = render();
-    const QColor segment = blend(kBackground, trailSegmentColor(2, 3, now()), 0.85 * (1 - 0.005));
+    const QColor segment = blend(kBackground, trailSegmentColor(2, 3, now()), 0.85 * 0.5);
     EXPECT_TRUE(looksLike(at(image, 200, 145), segment));
     EXPECT_TRUE(looksLike(at(image, 200, 154), segment));
     EXPECT_EQ(paintedInColumn(image, 200, 100, 200), 10);
@@ -49,21 +35,14 @@ TEST_F(TrailTest, ThreePointsDrawOneSegmentTenPointsWide) {
 
 TEST_F(TrailTest, PauseBreaksTheTwoSegmentsAroundIt) {
     addTrailPoint(20, 0.5);
-    addTrailPoint(100, 0.4375); // a pause of 0.25 s follows this point
-    addTrailPoint(180, 0.1875);
-    addTrailPoint(260, 0.125);
-    addTrailPoint(340, 0.0625);
+    addTrailPoint(100, 0.4375); // a pause of just over 0.15 s follows this point
+    addTrailPoint(180, 0.28125);
+    addTrailPoint(260, 0.21875);
+    addTrailPoint(340, 0.15625);
     const QImage image = render();
     EXPECT_EQ(paintedInColumn(image, 100, 100, 200), 0);
     EXPECT_EQ(paintedInColumn(image, 180, 100, 200), 0);
     EXPECT_GT(paintedInColumn(image, 260, 100, 200), 15) << "later segments stay";
-}
-
-TEST_F(TrailTest, SegmentFadesWithItsMiddlePointsAge) {
-    addTrailPoint(100, 1.99);
-    addTrailPoint(200, 1.985);
-    addTrailPoint(300, 1.98);
-    EXPECT_EQ(paintedInColumn(render(), 200, 100, 200), 0);
 }
 
 TEST(TrailSegmentColorTest, HueScrollsWithTheTimeAndAlongTheTrail) {
@@ -77,99 +56,59 @@ TEST(TrailSegmentColorTest, HueScrollsWithTheTimeAndAlongTheTrail) {
     EXPECT_NEAR(trailSegmentColor(1, 4, reference).valueF(), 0.92, 0.01);
 }
 
-class RibbonTest : public RenderFixture {
-protected:
-    void addStraightRibbon(double bornAgo) {
-        Ribbon ribbon;
-        ribbon.startPoint = {50, 150};
-        ribbon.endPoint = {350, 150};
-        ribbon.control1 = {150, 150};
-        ribbon.control2 = {250, 150};
-        ribbon.color = palette()[1];
-        ribbon.width = 14;
-        ribbon.born = now() - bornAgo;
-        state.ribbons.modify([&](auto& ribbons) { ribbons.push_back(ribbon); });
-    }
-};
-
-TEST_F(RibbonTest, BodyAndLighterCoreFadeTogether) {
-    addStraightRibbon(2.0);
+// A 14-point ribbon with a white core of 0.3 × 14 points, new, halfway through its 4 s and at
+// its end.
+TEST_F(StrokeRenderingTest, RibbonHasALighterCoreAndFadesOverFourSeconds) {
+    addRibbon({50, 50}, {350, 50}, 14);
+    addRibbon({50, 150}, {350, 150}, 14, 2.0);
+    addRibbon({50, 250}, {350, 250}, 14, 3.97);
     const QImage image = render();
-    const QColor body = blend(kBackground, colour(1), 0.7 * 0.5);
-    EXPECT_TRUE(looksLike(at(image, 200, 154), body));
-    EXPECT_TRUE(looksLike(at(image, 200, 150), blend(body, Qt::white, 0.3 * 0.5)));
-    EXPECT_NEAR(paintedInColumn(image, 200, 100, 200), 14, 1);
-    EXPECT_TRUE(looksLike(at(image, 45, 150), body)) << "round cap past the start";
-}
-
-TEST_F(RibbonTest, CoreIsThreeTenthsOfTheBodysWidth) {
-    addStraightRibbon(0.0);
-    const QImage image = render();
-    const QColor body = blend(kBackground, colour(1), 0.7);
+    const QColor body = onBackground(1, 0.7);
     const QColor core = blend(body, Qt::white, 0.3);
-    EXPECT_TRUE(looksLike(at(image, 200, 143), body));
-    EXPECT_TRUE(looksLike(at(image, 200, 148), core));
-    EXPECT_TRUE(looksLike(at(image, 200, 151), core));
-    EXPECT_TRUE(looksLike(at(image, 200, 153), body));
-    EXPECT_TRUE(looksLike(at(image, 200, 156), body));
+    const std::pair<int, QColor> across[] = {{43, body}, {46, body}, {48, core},
+                                             {51, core}, {53, body}, {56, body}};
+    for (const auto& [y, expected] : across) {
+        EXPECT_TRUE(looksLike(at(image, 200, y), expected)) << "at y = " << y;
+    }
+    EXPECT_TRUE(looksLike(at(image, 45, 50), body)) << "round cap past the start";
+    EXPECT_EQ(paintedInColumn(image, 200, 0, 100), 14);
+    const QColor halfBody = onBackground(1, 0.7 * 0.5);
+    EXPECT_TRUE(looksLike(at(image, 200, 144), halfBody));
+    EXPECT_TRUE(looksLike(at(image, 200, 150), blend(halfBody, Qt::white, 0.3 * 0.5)));
+    EXPECT_EQ(paintedInColumn(image, 200, 230, 270), 0) << "faded out";
 }
 
-TEST_F(RibbonTest, VeryLongRibbonIsStrokedAlike) {
-    Ribbon ribbon;
-    ribbon.startPoint = {0, 0};
-    ribbon.endPoint = {1200, 1200};
-    ribbon.control1 = {600, 600};
-    ribbon.control2 = {600, 600};
-    ribbon.color = palette()[1];
-    ribbon.width = 10;
-    ribbon.born = now();
-    state.ribbons.modify([&](auto& ribbons) { ribbons.push_back(ribbon); });
+TEST_F(StrokeRenderingTest, RibbonTooLargeToPreRenderIsStrokedAlike) {
+    addRibbon({0, 0}, {1200, 1200}, 10);
     const QImage image = render({1200, 1200});
-    const QColor body = blend(kBackground, colour(1), 0.7);
+    const QColor body = onBackground(1, 0.7);
     EXPECT_TRUE(looksLike(at(image, 600, 600), blend(body, Qt::white, 0.3)));
     EXPECT_TRUE(looksLike(at(image, 603, 597), body));
     EXPECT_TRUE(looksLike(at(image, 610, 590), kBackground));
 }
 
-TEST_F(RibbonTest, FadedRibbonIsNotDrawn) {
-    addStraightRibbon(3.97);
-    EXPECT_EQ(paintedInColumn(render(), 200, 100, 200), 0);
-}
-
-TEST_F(StrokeRenderingTest, DragPreviewShowsOnlyBeyondTenPoints) {
-    state.dragStart.set(Point{100, 150});
-    state.dragCurrent.set(Point{110, 150});
-    QImage image = render();
-    EXPECT_EQ(countPixels(image, image.rect(), kBackground), image.width() * image.height());
-    state.dragCurrent.set(Point{111, 150});
-    image = render();
-    EXPECT_TRUE(looksLike(at(image, 100, 150), blend(kBackground, colour(0), 0.4)));
-}
-
-TEST_F(StrokeRenderingTest, DragPreviewIsDashed) {
+TEST_F(StrokeRenderingTest, DragPreviewShowsOnlyBeyondTenPointsAsADashedSCurve) {
     const Point start{50, 150};
-    const Point end{350, 150};
     state.dragStart.set(start);
+    state.dragCurrent.set(Point{60, 150});
+    EXPECT_TRUE(isBlank(render()));
+    state.dragCurrent.set(Point{61, 150});
+    EXPECT_TRUE(looksLike(at(render(), 50, 150), onBackground(0, 0.4)));
+
+    const Point end{350, 150};
     state.dragCurrent.set(end);
     const QImage image = render();
     // Walk the S-curve 3.5 points to one side of its centre line: inside a solid 8-point line
     // all the way, but between dashes the round caps leave gaps there.
-    const Point d = end - start;
-    const Point m = midpoint(start, end);
-    const Point c1{m.x - 0.3 * d.y, m.y + 0.3 * d.x};
-    const Point c2{m.x + 0.3 * d.y, m.y - 0.3 * d.x};
+    QPainterPath curve(toQPointF(start));
+    curve.cubicTo(200, 240, 200, 60, end.x, end.y);
     int dashed = 0;
     int gaps = 0;
     for (int step = 0; step <= 1000; ++step) {
-        const double t = step / 1000.0;
-        const double u = 1 - t;
-        const Point p =
-            start * (u * u * u) + c1 * (3 * u * u * t) + c2 * (3 * u * t * t) + end * (t * t * t);
-        const Point tangent =
-            (c1 - start) * (3 * u * u) + (c2 - c1) * (6 * u * t) + (end - c2) * (3 * t * t);
-        const Point side = Point{-tangent.y, tangent.x} / tangent.length() * 3.5;
-        const QColor pixel = at(image, p.x + side.x, p.y + side.y);
-        dashed += looksLike(pixel, blend(kBackground, colour(0), 0.4)) ? 1 : 0;
+        const QLineF normal = QLineF::fromPolar(3.5, curve.angleAtPercent(step / 1000.0) + 90)
+                                  .translated(curve.pointAtPercent(step / 1000.0));
+        const QColor pixel = at(image, normal.x2(), normal.y2());
+        dashed += looksLike(pixel, onBackground(0, 0.4)) ? 1 : 0;
         gaps += looksLike(pixel, kBackground) ? 1 : 0;
     }
     EXPECT_GT(dashed, 200);

@@ -1,4 +1,3 @@
-#include "Palette.h"
 #include "PlayStateFixture.h"
 #include "SavedMode.h"
 #include "SettingsKeys.h"
@@ -8,67 +7,54 @@
 namespace wigglepad {
 namespace {
 
-struct Creation {
-    std::optional<MemorySettingsStore::Value> modeChosen;
-    std::optional<MemorySettingsStore::Value> mode;
-    bool expectMenu;
-    PlayMode expectMode;
-};
+using AppStateTest = PlayStateFixture;
 
-class CreationFromSettings : public ::testing::TestWithParam<Creation> {};
-
-// The menu shows exactly when no valid mode was chosen; anything ill-typed reads as absent.
-TEST_P(CreationFromSettings, ShowsMenuAndPicksModeFromTheStore) {
-    const Creation& c = GetParam();
-    MemorySettingsStore store;
-    if (c.modeChosen) {
-        store.setRaw(kModeChosenKey, *c.modeChosen);
+// The menu shows exactly when a valid mode was not chosen (a completed M hold clears only the
+// flag); a mode is only its exact, case-sensitive raw value and ill-typed entries read as absent.
+TEST_F(AppStateTest, CreationShowsTheMenuUnlessAValidModeWasChosen) {
+    const struct {
+        std::optional<bool> modeChosen;
+        const char* mode;               // absent when null
+        std::optional<PlayMode> chosen; // none: the menu shows, in sensory mode
+    } cases[] = {{{}, nullptr, {}},
+                 {true, "lettersNumbers", PlayMode::lettersNumbers},
+                 {true, "sensory", PlayMode::sensory},
+                 {true, nullptr, {}},
+                 {true, "Sensory", {}},
+                 {true, "letters", {}},
+                 {false, "lettersNumbers", {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
+        MemorySettingsStore store;
+        if (c.modeChosen) {
+            store.setBool(kModeChosenKey, *c.modeChosen);
+        }
+        if (c.mode) {
+            store.setString(kModeKey, c.mode);
+        }
+        const AppState created(clock, screen, random, store);
+        EXPECT_EQ(created.showMenu.get(), !c.chosen);
+        EXPECT_EQ(created.mode.get(), c.chosen.value_or(PlayMode::sensory));
+        EXPECT_TRUE(created.showBanner.get());
     }
-    if (c.mode) {
-        store.setRaw(kModeKey, *c.mode);
-    }
-    FakeClock clock;
-    FakeScreen screen;
-    ScriptedRandomSource random;
-    const AppState state(clock, screen, random, store);
-    EXPECT_EQ(state.showMenu.get(), c.expectMenu);
-    EXPECT_EQ(state.mode.get(), c.expectMode);
-    EXPECT_TRUE(state.showBanner.get());
-    EXPECT_FALSE(state.showExitConfirm.get());
-    EXPECT_EQ(state.lastTick(), clock.now());
+    settings.setRaw(kModeChosenKey, std::string("true"));
+    settings.setString(kModeKey, "lettersNumbers");
+    EXPECT_TRUE(AppState(clock, screen, random, settings).showMenu.get());
+    settings.setBool(kModeChosenKey, true);
+    settings.setRaw(kModeKey, 1.0);
+    EXPECT_TRUE(AppState(clock, screen, random, settings).showMenu.get());
 }
 
-using V = MemorySettingsStore::Value;
-INSTANTIATE_TEST_SUITE_P(
-    Settings, CreationFromSettings,
-    ::testing::Values(
-        Creation{{}, {}, true, PlayMode::sensory},
-        Creation{V{true}, V{std::string("lettersNumbers")}, false, PlayMode::lettersNumbers},
-        Creation{V{true}, {}, true, PlayMode::sensory},
-        Creation{V{true}, V{std::string("Sensory")}, true, PlayMode::sensory},
-        Creation{V{false}, V{std::string("lettersNumbers")}, true, PlayMode::sensory},
-        Creation{V{std::string("true")}, V{std::string("lettersNumbers")}, true, PlayMode::sensory},
-        Creation{V{true}, V{1.0}, true, PlayMode::sensory}));
-
-TEST(SavedModeTest, RoundTripsTheModeAndReadsTheSwipeSetting) {
-    MemorySettingsStore store;
-    EXPECT_FALSE(loadAllowSwipe(store));
-    store.setRaw(kAllowSwipeKey, std::string("yes"));
-    EXPECT_FALSE(loadAllowSwipe(store));
-    store.setBool(kAllowSwipeKey, true);
-    EXPECT_TRUE(loadAllowSwipe(store));
-
-    saveMode(store, PlayMode::lettersNumbers);
-    EXPECT_EQ(loadSavedMode(store), PlayMode::lettersNumbers);
-    EXPECT_EQ(store.stringValue(kModeKey), "lettersNumbers");
-    // The completed M hold clears only the flag; the stale mode is ignored.
-    store.setBool(kModeChosenKey, false);
-    EXPECT_EQ(loadSavedMode(store), std::nullopt);
+TEST_F(AppStateTest, SavedModeRoundTripsAndTheSwipeSettingIsReadAtCreation) {
+    EXPECT_FALSE(state.allowSwipe.get());
+    settings.setBool(kAllowSwipeKey, true);
+    EXPECT_TRUE(AppState(clock, screen, random, settings).allowSwipe.get());
+    saveMode(settings, PlayMode::lettersNumbers);
+    EXPECT_EQ(loadSavedMode(settings), PlayMode::lettersNumbers);
+    EXPECT_EQ(settings.stringValue(kModeKey), "lettersNumbers");
 }
 
-using AnnouncementTest = PlayStateFixture;
-
-TEST_F(AnnouncementTest, EachWriteAnnouncesOnceBeforeTheValueChanges) {
+TEST_F(AppStateTest, EachWriteAnnouncesOnceBeforeTheValueChanges) {
     std::vector<std::size_t> shapeCounts;
     std::vector<bool> bannerValues;
     state.objectWillChange.subscribe([&] {
@@ -80,20 +66,6 @@ TEST_F(AnnouncementTest, EachWriteAnnouncesOnceBeforeTheValueChanges) {
     EXPECT_EQ(announcements, 2);
     EXPECT_EQ(bannerValues.front(), true);
     EXPECT_EQ(shapeCounts.back(), 0U);
-}
-
-TEST_F(AnnouncementTest, PrivateFieldsNeverAnnounce) {
-    state.addTrailPoint({10, 10});
-    EXPECT_EQ(announcements, 1); // the append only, not the colour counter
-    EXPECT_EQ(state.colorIndex(), 1);
-}
-
-TEST_F(AnnouncementTest, CurrentTrailColorFollowsTheNewestPoint) {
-    EXPECT_EQ(state.currentTrailColor(), palette()[0]);
-    for (int i = 0; i < 21; ++i) {
-        state.addTrailPoint({10, 10});
-    }
-    EXPECT_EQ(state.currentTrailColor(), palette()[1]);
 }
 
 TEST(ChangePublisherTest, SubscribersMayLeaveAndJoinDuringAnAnnouncement) {

@@ -1,28 +1,23 @@
+#include "KeySpawn.h"
 #include "Palette.h"
 #include "PlayStateFixture.h"
+#include "SystemRandomSource.h"
+
+#include <set>
 
 namespace wigglepad {
 namespace {
 
-using Draw = ScriptedRandomSource::Draw;
 using SpawningTest = PlayStateFixture;
-
-std::vector<std::pair<double, double>> ranges(const ScriptedRandomSource& random) {
-    std::vector<std::pair<double, double>> result;
-    for (const Draw& d : random.draws()) {
-        result.emplace_back(d.low, d.high);
-    }
-    return result;
-}
 
 TEST_F(SpawningTest, FigureDrawsPlaceJitterColourKindSizeAndTossInOrder) {
     for (double f : {0.0, 1.0, 0.0, 1.0, 0.5, 0.99, 0.5, 0.0, 1.0}) {
         random.push(f);
     }
     state.spawnShape(std::nullopt, 30);
-    const std::vector<std::pair<double, double>> expected = {
-        {60, 1380}, {60, 450}, {-30, 30}, {-30, 30}, {0, 5}, {0, 2}, {40, 160}, {0, 120}, {0, 80}};
-    EXPECT_EQ(ranges(random), expected);
+    const Ranges expected = {{60, 1380}, {60, 450}, {-30, 30}, {-30, 30}, {0, 5},
+                             {0, 2},     {40, 160}, {0, 120},  {0, 80}};
+    EXPECT_EQ(drawnRanges(random), expected);
     const PlayShape& s = state.shapes.get().at(0);
     EXPECT_EQ(s.position, (Point{30, 480}));
     EXPECT_EQ(s.color, palette()[3]);
@@ -30,36 +25,22 @@ TEST_F(SpawningTest, FigureDrawsPlaceJitterColourKindSizeAndTossInOrder) {
     EXPECT_EQ(s.size, 100.0);
     EXPECT_EQ(s.velocity, (Point{-60, 0}));
     EXPECT_EQ(s.born, clock.now());
-    EXPECT_FALSE(s.settled);
-    EXPECT_FALSE(s.settledTime || s.character);
-}
+    EXPECT_FALSE(s.settled || s.settledTime || s.character);
 
-TEST_F(SpawningTest, FigureAtAPointWithoutJitterLandsExactlyThere) {
-    state.spawnShape(Point{321.5, 42.25}, 0);
-    EXPECT_EQ(state.shapes.get().at(0).position, (Point{321.5, 42.25}));
-    EXPECT_EQ(random.draws().size(), 5U); // colour, kind, size and the toss only
+    // A surface too small for the range of places shrinks it to its centre.
+    screen.setSize(SurfaceSize{100, 100});
+    random.clearLog();
+    state.spawnShape(std::nullopt, 0);
+    EXPECT_EQ(drawnRanges(random).at(0), (std::pair<double, double>{50, 50}));
+    EXPECT_EQ(drawnRanges(random).at(1), (std::pair<double, double>{55, 55}));
 }
 
 TEST_F(SpawningTest, CharacterDrawsPlaceColourSizeAndTossInOrder) {
     state.spawnCharacter("A", std::nullopt);
-    const std::vector<std::pair<double, double>> expected = {{80, 1360}, {80, 450}, {0, 5},
-                                                             {110, 190}, {0, 120},  {0, 80}};
-    EXPECT_EQ(ranges(random), expected);
-    const PlayShape& s = state.shapes.get().at(0);
-    EXPECT_EQ(s.character, "A");
-    EXPECT_EQ(s.kind, 0);
-}
-
-TEST_F(SpawningTest, TinySurfaceShrinksEmptyRangesToTheirCentre) {
-    screen.setSize(SurfaceSize{100, 100});
-    state.spawnShape(std::nullopt, 0);
-    state.spawnCharacter("B", std::nullopt);
-    const auto r = ranges(random);
-    ASSERT_EQ(r.size(), 13U);
-    EXPECT_EQ(r[0], (std::pair<double, double>{50, 50}));
-    EXPECT_EQ(r[1], (std::pair<double, double>{55, 55}));
-    EXPECT_EQ(r[7], (std::pair<double, double>{50, 50}));
-    EXPECT_EQ(r[8], (std::pair<double, double>{65, 65}));
+    const Ranges expected = {{80, 1360}, {80, 450}, {0, 5}, {110, 190}, {0, 120}, {0, 80}};
+    EXPECT_EQ(drawnRanges(random), expected);
+    EXPECT_EQ(state.shapes.get().at(0).character, "A");
+    EXPECT_EQ(state.shapes.get().at(0).kind, 0);
 }
 
 TEST_F(SpawningTest, FiguresAndCharactersShareTheCapOfFortyDroppingTheOldest) {
@@ -68,16 +49,28 @@ TEST_F(SpawningTest, FiguresAndCharactersShareTheCapOfFortyDroppingTheOldest) {
         state.spawnCharacter("Z", std::nullopt);
     }
     const Uuid oldest = state.shapes.get().front().id;
+    random.clearLog();
     announcements = 0;
-    state.spawnShape(Point{2, 2}, 0);
-    EXPECT_EQ(announcements, 2); // the append, then the drop
+    state.spawnShape(Point{321.5, 42.25}, 0);
+    EXPECT_EQ(random.draws().size(), 5U); // colour, kind, size and the toss: no place, no jitter
+    EXPECT_EQ(announcements, 2);          // the append, then the drop
     ASSERT_EQ(state.shapes.get().size(), 40U);
     EXPECT_NE(state.shapes.get().front().id, oldest);
     EXPECT_EQ(state.shapes.get().front().character, "Z");
-    EXPECT_EQ(state.shapes.get().back().position, (Point{2, 2}));
+    EXPECT_EQ(state.shapes.get().back().position, (Point{321.5, 42.25}));
 }
 
-TEST_F(SpawningTest, RibbonBendsAcrossItsChordAndEndsTheDrag) {
+TEST_F(SpawningTest, RibbonBendsAcrossItsChordEndsTheDragAndKeepsTheNewestFifteen) {
+    state.addRibbon({500, 500});
+    EXPECT_EQ(announcements, 0) << "no drag, no change";
+    state.dragStart.set(Point{100, 100});
+    state.dragCurrent.set(Point{112, 116});
+    announcements = 0;
+    state.addRibbon({112, 116}); // exactly 20 points away: no ribbon, but the drag ends
+    EXPECT_TRUE(state.ribbons.get().empty());
+    EXPECT_FALSE(state.dragStart.get() || state.dragCurrent.get());
+    EXPECT_EQ(announcements, 2);
+
     state.dragStart.set(Point{100, 100});
     state.dragCurrent.set(Point{200, 100});
     state.addRibbon({200, 100});
@@ -85,25 +78,9 @@ TEST_F(SpawningTest, RibbonBendsAcrossItsChordAndEndsTheDrag) {
     const Ribbon& r = state.ribbons.get().front();
     EXPECT_EQ(r.control1, (Point{150, 130}));
     EXPECT_EQ(r.control2, (Point{150, 70}));
-    EXPECT_EQ(r.width, 10.0);
-    EXPECT_EQ(ranges(random).back(), (std::pair<double, double>{6, 14}));
+    EXPECT_EQ(drawnRanges(random).back(), (std::pair<double, double>{6, 14}));
     EXPECT_FALSE(state.dragStart.get() || state.dragCurrent.get());
-}
-
-TEST_F(SpawningTest, ShortOrStartlessDragsMakeNoRibbon) {
-    state.addRibbon({500, 500});
-    EXPECT_EQ(announcements, 0);
-    state.dragStart.set(Point{100, 100});
-    state.dragCurrent.set(Point{112, 116});
-    announcements = 0;
-    state.addRibbon({112, 116}); // exactly 20 points away
-    EXPECT_TRUE(state.ribbons.get().empty());
-    EXPECT_FALSE(state.dragStart.get() || state.dragCurrent.get());
-    EXPECT_EQ(announcements, 2);
-}
-
-TEST_F(SpawningTest, SixteenthRibbonDropsTheOldest) {
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 1; i < 16; ++i) {
         state.dragStart.set(Point{0, static_cast<double>(i)});
         state.addRibbon({100, static_cast<double>(i)});
     }
@@ -112,7 +89,9 @@ TEST_F(SpawningTest, SixteenthRibbonDropsTheOldest) {
 }
 
 TEST_F(SpawningTest, TrailSmoothsTowardsThePointerAndKeepsTheNewestThreeHundred) {
+    EXPECT_EQ(state.currentTrailColor(), palette()[0]);
     state.addTrailPoint({100, 50});
+    EXPECT_EQ(announcements, 1); // the append; the colour counter is private
     state.addTrailPoint({200, 50});
     EXPECT_EQ(state.trail.get()[0].position, (Point{100, 50}));
     EXPECT_EQ(state.trail.get()[1].position, (Point{140, 50}));
@@ -121,9 +100,83 @@ TEST_F(SpawningTest, TrailSmoothsTowardsThePointerAndKeepsTheNewestThreeHundred)
     }
     ASSERT_EQ(state.trail.get().size(), 300U);
     EXPECT_EQ(state.trail.get().front().position, (Point{140, 50}));
-    EXPECT_EQ(state.trail.get()[18].color, palette()[0]); // the 20th point made
-    EXPECT_EQ(state.trail.get()[19].color, palette()[1]); // the 21st
-    EXPECT_EQ(state.colorIndex(), 301);
+    // The colour moves on every 20 points and comes round again after 120.
+    const std::pair<std::size_t, std::size_t> entries[] = {{18, 0}, {19, 1}, {118, 5}, {119, 0}};
+    for (const auto& [index, entry] : entries) {
+        EXPECT_EQ(state.trail.get()[index].color, palette()[entry]) << "colour index " << index + 1;
+    }
+    EXPECT_EQ(state.currentTrailColor(), state.trail.get().back().color);
+}
+
+TEST(KeyRuleTest, TurnsTheFirstCharacterIntoFiguresOrACharacter) {
+    // In sensory mode a digit asks for that many scattered figures, zero for ten, a numeral of
+    // another script for its value but at most ten; any other key for one figure in place.
+    const std::pair<const char*, int> numbers[] = {
+        {"0", 10}, {"7", 7}, {"\u0663", 3}, {"\u0BF1", 10}}; // Arabic-Indic 3, Tamil 100
+    for (const auto& [key, count] : numbers) {
+        EXPECT_EQ(KeySpawn::forKey(key, PlayMode::sensory), (KeySpawn{{}, count, 30.0})) << key;
+    }
+    for (const char* key : {"1", "a", "\u00BD", "\xff"}) { // ½ is no whole number; broken UTF-8
+        EXPECT_EQ(KeySpawn::forKey(key, PlayMode::sensory), KeySpawn{}) << key;
+    }
+    // With letters and numbers, a letter or number key shows its first perceived character fully
+    // upper-cased, whatever the locale; any other key makes one figure.
+    const std::pair<const char*, const char*> characters[] = {
+        {"a", "A"},       {"5", "5"}, {"\u00E9", "\u00C9"}, {"e\u0301x", "E\u0301"},
+        {"\u00DF", "SS"}, {"i", "I"}, {"\u00BD", "\u00BD"}};
+    for (const auto& [key, shown] : characters) {
+        EXPECT_EQ(KeySpawn::forKey(key, PlayMode::lettersNumbers), (KeySpawn{shown, 1, 0.0}))
+            << key;
+    }
+    for (const char* key : {"+", " ", ""}) {
+        EXPECT_EQ(KeySpawn::forKey(key, PlayMode::lettersNumbers), KeySpawn{}) << key;
+    }
+}
+
+TEST_F(SpawningTest, KeySpawnMakesEachFigureWithItsOwnJitterOrOneCharacter) {
+    KeySpawn::forKey("3", PlayMode::sensory).applyTo(state);
+    ASSERT_EQ(state.shapes.get().size(), 3U);
+    EXPECT_EQ(random.draws().size(), 3U * 9U); // place, jitter and the rest, per figure
+    KeySpawn::forKey("q", PlayMode::lettersNumbers).applyTo(state);
+    EXPECT_EQ(state.shapes.get().back().character, "Q");
+}
+
+// Fractions in draw order: radius, edge, place along the edge, speed, angle, colour.
+TEST(BubbleTest, EntersOneRadiusOutsideTheDrawnEdge) {
+    const Point expected[] = {{-28, 450}, {1468, 450}, {720, -28}, {720, 928}};
+    for (int edge = 0; edge < 4; ++edge) {
+        SCOPED_TRACE(edge);
+        ScriptedRandomSource random({0.0, (edge + 0.5) / 4.0, 0.5, 1.0, 0.25, 0.99});
+        const Bubble bubble = Bubble::enteringFromEdge({1440, 900}, random);
+        EXPECT_EQ(bubble.position, expected[edge]);
+        EXPECT_EQ(bubble.radius, 28.0);
+        EXPECT_NEAR(bubble.velocity.x, 0.0, 1e-9);
+        EXPECT_NEAR(bubble.velocity.y, 45.0, 1e-9);
+        EXPECT_EQ(bubble.color, palette()[5]);
+    }
+}
+
+TEST(BubbleTest, OnASurfaceNarrowerThanTheBubbleEntersAtTheMiddleOfTheEdge) {
+    ScriptedRandomSource random({1.0, 0.0, 0.9});
+    const Bubble bubble = Bubble::enteringFromEdge({40, 30}, random);
+    EXPECT_EQ(bubble.position, (Point{-55, 15}));
+    EXPECT_EQ(random.draws()[2].low, 15.0);
+    EXPECT_EQ(random.draws()[2].high, 15.0);
+    EXPECT_EQ(random.draws().size(), 6U);
+}
+
+TEST(SystemRandomSourceTest, DrawsFromClosedRangesAndCopesWithDegenerateOnes) {
+    SystemRandomSource random;
+    EXPECT_EQ(random.uniformReal(3.0, 3.0), 3.0);
+    EXPECT_EQ(random.uniformRealClamped(10.0, 0.0), 5.0);
+    EXPECT_EQ(random.uniformInt(1), 0);
+    std::set<std::int64_t> faces;
+    for (int i = 0; i < 600; ++i) {
+        const double x = random.uniformReal(-0.3, 0.3);
+        ASSERT_TRUE(x >= -0.3 && x <= 0.3);
+        faces.insert(random.uniformInt(6));
+    }
+    EXPECT_EQ(faces, (std::set<std::int64_t>{0, 1, 2, 3, 4, 5}));
 }
 
 } // namespace
