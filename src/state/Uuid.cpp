@@ -37,18 +37,4 @@ Uuid Uuid::random() {
     return uuid;
 }
 
-std::string Uuid::toString() const {
-    static constexpr char kHexDigits[] = "0123456789abcdef";
-    std::string text;
-    text.reserve(36);
-    for (std::size_t i = 0; i < bytes_.size(); ++i) {
-        if (i == 4 || i == 6 || i == 8 || i == 10) {
-            text.push_back('-');
-        }
-        text.push_back(kHexDigits[bytes_[i] >> 4]);
-        text.push_back(kHexDigits[bytes_[i] & 0x0f]);
-    }
-    return text;
-}
-
 } // namespace wigglepad

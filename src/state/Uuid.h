@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace wigglepad {
 
@@ -11,9 +10,6 @@ class Uuid {
 public:
     // Draws from a generator of its own, so identities never disturb the play's random draws.
     static Uuid random();
-
-    std::string toString() const;
-    const std::array<std::uint8_t, 16>& bytes() const { return bytes_; }
 
     friend bool operator==(const Uuid&, const Uuid&) = default;
 
