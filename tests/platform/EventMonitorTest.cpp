@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <set>
 #include <vector>
 
 namespace wigglepad {
@@ -22,24 +23,18 @@ constexpr quint32 kAScan = 38;
 constexpr quint32 kLeftShiftScan = 50;
 constexpr quint32 kMScan = 58;
 
-// A widget that notes which events reach it.
+// A widget that notes which input events reach it.
 class WitnessWidget final : public QWidget {
 public:
     std::vector<QEvent::Type> seen;
 
 protected:
     bool event(QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseMove:
-        case QEvent::Wheel:
+        static const std::set<QEvent::Type> watched = {
+            QEvent::KeyPress,           QEvent::KeyRelease, QEvent::MouseButtonPress,
+            QEvent::MouseButtonRelease, QEvent::MouseMove,  QEvent::Wheel};
+        if (watched.contains(event->type())) {
             seen.push_back(event->type());
-            break;
-        default:
-            break;
         }
         return QWidget::event(event);
     }
@@ -49,11 +44,11 @@ class EventMonitorTest : public ::testing::Test {
 protected:
     EventMonitorTest() {
         widget_.setMouseTracking(true);
-        widget_.resize(400, 300);
         widget_.show();
+        watch("us");
     }
 
-    void watch(const std::string& layout = "us") {
+    void watch(const std::string& layout) {
         monitor_ = std::make_unique<EventMonitor>(*widget_.windowHandle(),
                                                   KeyboardLayout::fromNames(layout),
                                                   [this](const InputEvent& e) {
@@ -62,22 +57,15 @@ protected:
                                                   });
     }
 
-    void send(QEvent& event) { QCoreApplication::sendEvent(widget_.windowHandle(), &event); }
+    void send(QEvent&& event) { QCoreApplication::sendEvent(widget_.windowHandle(), &event); }
 
     void key(QEvent::Type type, int qtKey, quint32 scan, Qt::KeyboardModifiers modifiers = {},
              bool autoRepeat = false) {
-        QKeyEvent event(type, qtKey, modifiers, scan, 0, 0, QString(), autoRepeat);
-        send(event);
+        send(QKeyEvent(type, qtKey, modifiers, scan, 0, 0, QString(), autoRepeat));
     }
 
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, at, button, held, Qt::NoModifier);
-        send(event);
-    }
-
-    const InputEvent& only() {
-        EXPECT_EQ(facts_.size(), 1u);
-        return facts_.back();
+        send(QMouseEvent(type, at, at, button, held, Qt::NoModifier));
     }
 
     WitnessWidget widget_;
@@ -86,88 +74,70 @@ protected:
     InputDisposition disposition_ = InputDisposition::passOn;
 };
 
-TEST_F(EventMonitorTest, EscapeReadsAsKeyCode53) {
-    watch();
-    key(QEvent::KeyPress, Qt::Key_Escape, kEscapeScan);
-    EXPECT_EQ(only().kind, InputEvent::Kind::keyDown);
-    EXPECT_EQ(only().keyCode, 53);
-    EXPECT_FALSE(only().isAutoRepeat);
-}
-
-TEST_F(EventMonitorTest, TheMPositionReadsAs46OnAnyLayout) {
-    watch("us");
-    key(QEvent::KeyPress, Qt::Key_M, kMScan);
-    EXPECT_EQ(only().keyCode, 46);
-    EXPECT_EQ(only().characters, "m");
-
+TEST_F(EventMonitorTest, KeysReadAsTheirPositionAndTheCharactersShiftAloneGives) {
+    struct Row {
+        const char* layout;
+        int qtKey;
+        quint32 scan;
+        Qt::KeyboardModifiers modifiers;
+        VirtualKeyCode keyCode;
+        std::string characters;
+    };
+    const Row rows[] = {
+        {"us", Qt::Key_Escape, kEscapeScan, {}, kEscapeKeyCode, "\x1b"},
+        {"us", Qt::Key_M, kMScan, {}, kMKeyCode, "m"},
+        // The position counts, not the letter on it.
+        {"fr", Qt::Key_Comma, kMScan, {}, kMKeyCode, ","},
+        {"us", Qt::Key_A, kAScan, Qt::ControlModifier, 0, "a"},
+        {"us", Qt::Key_A, kAScan, Qt::ShiftModifier, 0, "A"},
+        {"us", Qt::Key_NumberSign, kDigit3Scan, Qt::ShiftModifier, 20, "#"},
+        {"fr", Qt::Key_QuoteDbl, kDigit3Scan, {}, 20, "\""},
+        {"fr", Qt::Key_3, kDigit3Scan, Qt::ShiftModifier, 20, "3"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.layout) + " " + row.characters);
+        watch(row.layout);
+        facts_.clear();
+        key(QEvent::KeyPress, row.qtKey, row.scan, row.modifiers);
+        ASSERT_EQ(facts_.size(), 1u);
+        EXPECT_EQ(facts_[0].kind, InputEvent::Kind::keyDown);
+        EXPECT_EQ(facts_[0].keyCode, row.keyCode);
+        EXPECT_EQ(facts_[0].characters, row.characters);
+    }
+    // Keys typed by programs have no scan code; their own text stands.
     facts_.clear();
-    watch("fr");
-    key(QEvent::KeyPress, Qt::Key_Comma, kMScan);
-    EXPECT_EQ(only().keyCode, 46) << "the position counts, not the letter on it";
-    EXPECT_EQ(only().characters, ",");
+    send(QKeyEvent(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, "b"));
+    ASSERT_EQ(facts_.size(), 1u);
+    EXPECT_EQ(facts_[0].keyCode, kUnknownKeyCode);
+    EXPECT_EQ(facts_[0].characters, "b");
 }
 
-TEST_F(EventMonitorTest, ControlIsIgnoredAndShiftIsApplied) {
-    watch();
-    key(QEvent::KeyPress, Qt::Key_A, kAScan, Qt::ControlModifier);
-    key(QEvent::KeyPress, Qt::Key_A, kAScan, Qt::ShiftModifier);
-    key(QEvent::KeyPress, Qt::Key_A, kAScan, Qt::ControlModifier | Qt::AltModifier);
-    key(QEvent::KeyPress, Qt::Key_NumberSign, kDigit3Scan, Qt::ShiftModifier);
-    ASSERT_EQ(facts_.size(), 4u);
-    EXPECT_EQ(facts_[0].characters, "a");
-    EXPECT_EQ(facts_[0].keyCode, 0);
-    EXPECT_EQ(facts_[1].characters, "A");
-    EXPECT_EQ(facts_[2].characters, "a");
-    EXPECT_EQ(facts_[3].characters, "#");
-}
-
-TEST_F(EventMonitorTest, OnAFrenchLayoutShiftWithTheDigitThreeKeyGivesTheDigit) {
-    watch("fr");
-    key(QEvent::KeyPress, Qt::Key_QuoteDbl, kDigit3Scan);
-    key(QEvent::KeyPress, Qt::Key_3, kDigit3Scan, Qt::ShiftModifier);
-    ASSERT_EQ(facts_.size(), 2u);
-    EXPECT_EQ(facts_[0].characters, "\"");
-    EXPECT_EQ(facts_[1].characters, "3");
-}
-
-TEST_F(EventMonitorTest, AHeldKeyRepeatsAsPressesOnlyAndItsFinalReleaseIsOne) {
-    watch();
+TEST_F(EventMonitorTest, AHeldKeyRepeatsAsPressesOnlyWhicheverWayX11ReportsIt) {
     disposition_ = InputDisposition::swallow;
     key(QEvent::KeyPress, Qt::Key_Escape, kEscapeScan);
-    // X11's auto-repeat: a release and a press, both marked auto-repeat, again and again.
-    for (int i = 0; i < 3; ++i) {
-        key(QEvent::KeyRelease, Qt::Key_Escape, kEscapeScan, {}, true);
-        key(QEvent::KeyPress, Qt::Key_Escape, kEscapeScan, {}, true);
-    }
+    // Classic auto-repeat: a release and a press, both marked auto-repeat.
+    key(QEvent::KeyRelease, Qt::Key_Escape, kEscapeScan, {}, true);
+    key(QEvent::KeyPress, Qt::Key_Escape, kEscapeScan, {}, true);
+    // Detectable auto-repeat: a bare press, which Qt does not mark.
+    key(QEvent::KeyPress, Qt::Key_Escape, kEscapeScan);
     key(QEvent::KeyRelease, Qt::Key_Escape, kEscapeScan);
+    key(QEvent::KeyPress, Qt::Key_Escape, kEscapeScan);
 
-    ASSERT_EQ(facts_.size(), 5u);
-    EXPECT_FALSE(facts_[0].isAutoRepeat);
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(facts_[i].kind, InputEvent::Kind::keyDown);
-        EXPECT_TRUE(facts_[i].isAutoRepeat);
+    using Kind = InputEvent::Kind;
+    const std::vector<std::pair<Kind, bool>> expected = {{Kind::keyDown, false},
+                                                         {Kind::keyDown, true},
+                                                         {Kind::keyDown, true},
+                                                         {Kind::keyUp, false},
+                                                         {Kind::keyDown, false}};
+    ASSERT_EQ(facts_.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(facts_[i].kind, expected[i].first) << i;
+        EXPECT_EQ(facts_[i].isAutoRepeat, expected[i].second) << i;
     }
-    EXPECT_EQ(facts_[4].kind, InputEvent::Kind::keyUp);
-    EXPECT_EQ(facts_[4].keyCode, 53);
     EXPECT_TRUE(widget_.seen.empty()) << "repeat releases never reach the widgets either";
 }
 
-TEST_F(EventMonitorTest, APressOfAKeyAlreadyDownIsAnAutoRepeatWhateverQtSays) {
-    watch();
-    // X11 with detectable auto-repeat: repeats come as presses alone, and Qt does not mark them.
-    key(QEvent::KeyPress, Qt::Key_A, kAScan);
-    key(QEvent::KeyPress, Qt::Key_A, kAScan);
-    key(QEvent::KeyRelease, Qt::Key_A, kAScan);
-    key(QEvent::KeyPress, Qt::Key_A, kAScan);
-    ASSERT_EQ(facts_.size(), 4u);
-    EXPECT_FALSE(facts_[0].isAutoRepeat);
-    EXPECT_TRUE(facts_[1].isAutoRepeat);
-    EXPECT_EQ(facts_[2].kind, InputEvent::Kind::keyUp);
-    EXPECT_FALSE(facts_[3].isAutoRepeat) << "a new press after the release";
-}
-
 TEST_F(EventMonitorTest, KeysHeldWhenTheWindowLostTheKeyboardAreForgotten) {
-    watch();
     widget_.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&widget_));
     key(QEvent::KeyPress, Qt::Key_A, kAScan);
@@ -185,31 +155,23 @@ TEST_F(EventMonitorTest, KeysHeldWhenTheWindowLostTheKeyboardAreForgotten) {
     EXPECT_FALSE(facts_[1].isAutoRepeat);
 }
 
-TEST_F(EventMonitorTest, ModifierKeysAloneAreNotWatchedAndPassOn) {
-    watch();
-    disposition_ = InputDisposition::swallow;
-    key(QEvent::KeyPress, Qt::Key_Shift, kLeftShiftScan);
-    key(QEvent::KeyRelease, Qt::Key_Shift, kLeftShiftScan, Qt::ShiftModifier);
-    EXPECT_TRUE(facts_.empty());
-    EXPECT_EQ(widget_.seen, (std::vector{QEvent::KeyPress, QEvent::KeyRelease}));
-}
-
-TEST_F(EventMonitorTest, TheHandlerDecidesWhetherTheWidgetsSeeAnEvent) {
-    watch();
-    disposition_ = InputDisposition::swallow;
+TEST_F(EventMonitorTest, TheHandlerDecidesWhetherTheWidgetsSeeAWatchedEvent) {
     key(QEvent::KeyPress, Qt::Key_A, kAScan);
-    mouse(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_TRUE(widget_.seen.empty());
-
-    disposition_ = InputDisposition::passOn;
-    key(QEvent::KeyPress, Qt::Key_A, kAScan);
-    mouse(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
     EXPECT_EQ(widget_.seen, (std::vector{QEvent::KeyPress, QEvent::MouseButtonPress}));
-    EXPECT_EQ(facts_.size(), 4u) << "the handler saw all four either way";
+
+    disposition_ = InputDisposition::swallow;
+    widget_.seen.clear();
+    key(QEvent::KeyRelease, Qt::Key_A, kAScan);
+    mouse(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+    // Modifiers alone and other buttons' releases are not watched and always pass on.
+    key(QEvent::KeyPress, Qt::Key_Shift, kLeftShiftScan);
+    mouse(QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(widget_.seen, (std::vector{QEvent::KeyPress, QEvent::MouseButtonRelease}));
+    EXPECT_EQ(facts_.size(), 4u);
 }
 
-TEST_F(EventMonitorTest, MouseEventsBecomeTheWatchedKindsAtTheirWindowPosition) {
-    watch();
+TEST_F(EventMonitorTest, MouseAndWheelEventsBecomeTheWatchedKindsAtTheirWindowPosition) {
     mouse(QEvent::MouseMove, {12.5, 40}, Qt::NoButton, Qt::NoButton);
     mouse(QEvent::MouseButtonPress, {13, 41}, Qt::LeftButton, Qt::LeftButton);
     mouse(QEvent::MouseMove, {50, 60}, Qt::NoButton, Qt::LeftButton);
@@ -217,50 +179,23 @@ TEST_F(EventMonitorTest, MouseEventsBecomeTheWatchedKindsAtTheirWindowPosition) 
     mouse(QEvent::MouseButtonPress, {70, 80}, Qt::RightButton, Qt::RightButton);
     mouse(QEvent::MouseMove, {71, 81}, Qt::NoButton, Qt::RightButton);
     mouse(QEvent::MouseButtonPress, {72, 82}, Qt::MiddleButton, Qt::MiddleButton);
+    send(QWheelEvent({20, 30}, {20, 30}, {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false));
 
     using Kind = InputEvent::Kind;
     const std::vector<std::pair<Kind, Point>> expected = {
         {Kind::pointerMoved, {12.5, 40}}, {Kind::leftDown, {13, 41}},
         {Kind::leftDragged, {50, 60}},    {Kind::leftUp, {51, 61}},
         {Kind::otherDown, {70, 80}},      {Kind::pointerMoved, {71, 81}},
-        {Kind::otherDown, {72, 82}},
+        {Kind::otherDown, {72, 82}},      {Kind::scroll, {20, 30}},
     };
     ASSERT_EQ(facts_.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(facts_[i].kind, expected[i].first) << i;
-        EXPECT_EQ(facts_[i].surfacePoint, expected[i].second) << i;
+        if (expected[i].first != Kind::scroll) {
+            EXPECT_EQ(facts_[i].surfacePoint, expected[i].second) << i;
+        }
     }
-}
-
-TEST_F(EventMonitorTest, OtherButtonReleasesAreNotWatched) {
-    watch();
-    mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
-    disposition_ = InputDisposition::swallow;
-    mouse(QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
-    EXPECT_EQ(only().kind, InputEvent::Kind::otherDown);
-    EXPECT_EQ(widget_.seen, (std::vector{QEvent::MouseButtonPress, QEvent::MouseButtonRelease}));
-}
-
-TEST_F(EventMonitorTest, ScrollingIsWatched) {
-    watch();
-    disposition_ = InputDisposition::swallow;
-    QWheelEvent wheel({20, 30}, {20, 30}, {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    send(wheel);
-    EXPECT_EQ(only().kind, InputEvent::Kind::scroll);
-    EXPECT_TRUE(widget_.seen.empty());
-}
-
-TEST(KeyboardLayoutForDisplayTest, OffX11TheDefaultNamesGiveALayout) {
-    EXPECT_TRUE(KeyboardLayout::forDisplay().isValid());
-}
-
-TEST_F(EventMonitorTest, KeysMadeByProgramsWithoutAScanCodeKeepTheirText) {
-    watch();
-    QKeyEvent event(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, "b");
-    send(event);
-    EXPECT_EQ(only().keyCode, kUnknownKeyCode);
-    EXPECT_EQ(only().characters, "b");
 }
 
 } // namespace

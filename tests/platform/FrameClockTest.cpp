@@ -52,7 +52,7 @@ TEST(FrameClockTest, ThePeriodIsExactlyOneRefreshAndSixtyHertzWithoutAUsableRate
         EXPECT_DOUBLE_EQ(FrameClock::refreshPeriod(misreport).count(), 1.0 / 60.0) << misreport;
 }
 
-TEST(FrameClockTest, StoppingEndsTheFramesAndStartingResumesThem) {
+TEST(FrameClockTest, StoppingEndsTheFramesAndARefreshRateChangeRepacesOnlyARunningClock) {
     PacedFrames paced;
     paced.frameClock.start();
     paced.timers.advance(Seconds(0.1));
@@ -60,30 +60,15 @@ TEST(FrameClockTest, StoppingEndsTheFramesAndStartingResumesThem) {
     EXPECT_GT(before, 0U);
 
     paced.frameClock.stop();
-    EXPECT_FALSE(paced.frameClock.isRunning());
-    EXPECT_EQ(paced.timers.runningTimerCount(), 0U);
+    emit primaryScreen().refreshRateChanged(75.0);
     paced.timers.advance(Seconds(1.0));
-    EXPECT_EQ(paced.frames.size(), before);
-
-    paced.frameClock.start();
-    paced.timers.advance(Seconds(0.1));
-    EXPECT_GT(paced.frames.size(), before);
-    EXPECT_EQ(paced.timers.runningTimerCount(), 1U);
-}
-
-TEST(FrameClockTest, ARefreshRateChangeRepacesTheFramesWhileRunning) {
-    PacedFrames paced;
-    emit primaryScreen().refreshRateChanged(120.0);
-    EXPECT_EQ(paced.timers.runningTimerCount(), 0U) << "a stopped clock stays stopped";
+    EXPECT_EQ(paced.frames.size(), before) << "a stopped clock stays stopped";
 
     paced.frameClock.start();
     emit primaryScreen().refreshRateChanged(120.0);
     EXPECT_EQ(paced.timers.runningIntervals(), std::vector<Seconds>{Seconds(1.0 / 120.0)});
-    EXPECT_EQ(paced.frameClock.period(), Seconds(1.0 / 120.0));
-
-    paced.frameClock.stop();
-    emit primaryScreen().refreshRateChanged(75.0);
-    EXPECT_EQ(paced.timers.runningTimerCount(), 0U);
+    paced.timers.advance(Seconds(0.1));
+    EXPECT_GT(paced.frames.size(), before);
 }
 
 } // namespace

@@ -52,30 +52,28 @@ protected:
     QtSystemShell shell_{errors_, &sessionEnd_};
 };
 
-TEST_F(QtSystemShellTest, AnAttachedWindowIsBorderlessAndAboveOthers) {
+TEST_F(QtSystemShellTest, TheLockDownCoversThePrimaryScreenAndOptionsZeroGivesItBack) {
     EXPECT_TRUE(window_.flags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(window_.flags().testFlag(Qt::WindowStaysOnTopHint));
+    for (const PresentationOptions options : {kLockedDown, kLockedDownSwipeAllowed}) {
+        SCOPED_TRACE(options);
+        shell_.setPresentationOptions(options);
+        EXPECT_EQ(window_.windowStates(), Qt::WindowFullScreen);
+        EXPECT_EQ(window_.geometry(), screen()) << "set outright, for desktops without a manager";
+        EXPECT_TRUE(sessionEnd_.holdingOff);
+
+        shell_.setPresentationOptions(kNoPresentationOptions);
+        EXPECT_EQ(window_.windowStates(), Qt::WindowNoState);
+        EXPECT_FALSE(sessionEnd_.holdingOff);
+    }
 }
 
-TEST_F(QtSystemShellTest, TheLockDownCoversThePrimaryScreenAndOptionsZeroGivesItBack) {
-    shell_.setPresentationOptions(kLockedDown);
-    EXPECT_EQ(shell_.presentationOptions(), 490u);
-    EXPECT_EQ(window_.windowStates(), Qt::WindowFullScreen);
-    EXPECT_EQ(window_.geometry(), screen()) << "set outright, for desktops without a manager";
-    EXPECT_TRUE(sessionEnd_.holdingOff);
-
-    shell_.setPresentationOptions(kNoPresentationOptions);
-    EXPECT_EQ(window_.windowStates(), Qt::WindowNoState);
-    EXPECT_FALSE(sessionEnd_.holdingOff);
-}
-
-TEST_F(QtSystemShellTest, AllowingTheSwipeKeepsTheScreenCovered) {
+TEST_F(QtSystemShellTest, TheKeyboardIsGrabbedOnlyWithoutSwipeAndAFailingGrabIsSaidOnce) {
     shell_.setPresentationOptions(kLockedDownSwipeAllowed);
-    EXPECT_EQ(window_.windowStates(), Qt::WindowFullScreen);
-    EXPECT_TRUE(sessionEnd_.holdingOff);
-}
+    shell_.activate();
+    QTest::qWait(1200);
+    EXPECT_TRUE(errors_.str().empty()) << "no grab was attempted";
 
-TEST_F(QtSystemShellTest, AGrabThatKeepsFailingIsSaidOnceHoweverOftenItIsRetried) {
     // The offscreen platform cannot grab, as an X server with -nograb cannot.
     shell_.setPresentationOptions(kLockedDown);
     EXPECT_TRUE(errors_.str().empty()) << "a failure of a moment is not said";
@@ -90,13 +88,6 @@ TEST_F(QtSystemShellTest, AGrabThatKeepsFailingIsSaidOnceHoweverOftenItIsRetried
     EXPECT_EQ(said.find("cannot grab"), said.rfind("cannot grab"));
 }
 
-TEST_F(QtSystemShellTest, WithSwipeAllowedTheKeyboardIsNotGrabbed) {
-    shell_.setPresentationOptions(kLockedDownSwipeAllowed);
-    shell_.activate();
-    QTest::qWait(1200);
-    EXPECT_TRUE(errors_.str().empty()) << "no grab was attempted";
-}
-
 TEST_F(QtSystemShellTest, AMinimisedWindowComesBackAtOnceWhileHidingIsDisabled) {
     shell_.setPresentationOptions(kLockedDown);
     window_.setWindowStates(Qt::WindowMinimized);
@@ -104,52 +95,39 @@ TEST_F(QtSystemShellTest, AMinimisedWindowComesBackAtOnceWhileHidingIsDisabled) 
                                 kPatienceMs));
 
     settle();
-
     shell_.setPresentationOptions(kNoPresentationOptions);
     window_.setWindowStates(Qt::WindowMinimized);
     settle();
     EXPECT_EQ(window_.windowStates(), Qt::WindowMinimized);
 }
 
-TEST_F(QtSystemShellTest, TerminateAsksTheDelegateAndARefusalKeepsTheLoopRunning) {
-    int willTerminate = 0;
-    shell_.setTerminationDelegate({[] { return false; }, [&] { ++willTerminate; }});
-    const int status = runLoop([&] {
-        shell_.terminate();
-        QCoreApplication::exit(7);
-    });
-    EXPECT_EQ(status, 7) << "the loop ended only when the test ended it";
-    EXPECT_EQ(willTerminate, 0);
-}
-
-TEST_F(QtSystemShellTest, AnAcceptedTerminateRunsWillTerminateOnceAndEndsWithStatusZero) {
-    int willTerminate = 0;
-    shell_.setTerminationDelegate({[] { return true; }, [&] { ++willTerminate; }});
-    const int status = runLoop([&] {
-        shell_.terminate();
-        shell_.terminate();
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(willTerminate, 1);
-}
-
-TEST_F(QtSystemShellTest, AWindowCloseRequestIsARequestToQuit) {
+TEST_F(QtSystemShellTest, TerminateAndWindowCloseAskTheDelegateAndOnlyAYesEndsTheLoopOnce) {
     bool allow = false;
     int asked = 0;
+    int willTerminate = 0;
     shell_.setTerminationDelegate({[&] {
                                        ++asked;
                                        return allow;
                                    },
-                                   {}});
+                                   [&] { ++willTerminate; }});
     shell_.setPresentationOptions(kLockedDown);
     window_.close();
-    EXPECT_EQ(asked, 1);
     EXPECT_TRUE(window_.isVisible()) << "refused: the window stays";
-    EXPECT_EQ(shell_.presentationOptions(), kLockedDown);
+    const auto refused = [&] {
+        shell_.terminate();
+        QCoreApplication::exit(7);
+    };
+    EXPECT_EQ(runLoop(refused), 7) << "refused: the loop ended only when the test ended it";
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(willTerminate, 0);
 
     allow = true;
-    EXPECT_EQ(runLoop([&] { window_.close(); }), 0);
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(runLoop([&] {
+                  window_.close();
+                  shell_.terminate();
+              }),
+              0);
+    EXPECT_EQ(willTerminate, 1);
 }
 
 TEST_F(QtSystemShellTest, TerminationSignalsReleaseEverythingAndEndWithStatusZero) {
