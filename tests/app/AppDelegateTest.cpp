@@ -9,7 +9,6 @@
 #include "MemorySettingsStore.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
-#include "PlayView.h"
 #include "ScriptedRandomSource.h"
 #include "SettingsKeys.h"
 #include "ShellRecorder.h"
@@ -76,7 +75,7 @@ private:
 
 class AppDelegateTest : public ::testing::Test {
 protected:
-    // The program entry's steps 3 and 4, then the end of launching.
+    // As the program entry does it.
     WatchedDelegate& launch() {
         delegate = std::make_shared<WatchedDelegate>(
             AppDelegate::Services{shell, timers, notifications, settings, clock, screen, random});
@@ -99,18 +98,6 @@ protected:
     std::shared_ptr<WatchedDelegate> delegate;
 };
 
-TEST_F(AppDelegateTest, BeforeLaunchingFinishesThereIsAStateButNoWindowNoTimerNoLockDown) {
-    delegate = std::make_shared<WatchedDelegate>(
-        AppDelegate::Services{shell, timers, notifications, settings, clock, screen, random});
-    EXPECT_EQ(delegate->window(), nullptr);
-    EXPECT_FALSE(delegate->tickTimerRunning());
-    EXPECT_TRUE(delegate->state().showMenu.get()) << "the state read the settings: no mode saved";
-    EXPECT_FALSE(delegate->allowTermination());
-    EXPECT_EQ(delegate->frameCount(), 0);
-    EXPECT_TRUE(delegate->cursorIsHidden());
-    EXPECT_TRUE(log().empty());
-}
-
 TEST_F(AppDelegateTest, TheWindowIsUpAndKeyBeforeTheLockDownAndInputComesBeforeTheTicks) {
     const WatchedDelegate& launched = launch();
     EXPECT_EQ(log(), (Log{"attach window", "options 490", "activate", "hide pointer"}));
@@ -121,28 +108,15 @@ TEST_F(AppDelegateTest, TheWindowIsUpAndKeyBeforeTheLockDownAndInputComesBeforeT
     EXPECT_TRUE(launched.tickTimerRunning());
 }
 
-TEST_F(AppDelegateTest, TheWindowCoversTheScreenWithThePlayViewOnTheWarmSurface) {
-    const KioskWindow& window = *launch().window();
-    EXPECT_EQ(window.geometry().size(), QSize(1024, 640));
-    EXPECT_EQ(&window.handle(), shell.recorder.window());
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(window.hasMouseTracking());
-    const auto* view = qobject_cast<const PlayView*>(window.contentView());
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->geometry(), window.rect());
-}
-
+// An ill-typed stored value counts as off.
 TEST_F(AppDelegateTest, TheStoredSwipeSettingChoosesTheLockDown) {
-    settings.setBool(kAllowSwipeKey, true);
-    launch();
-    EXPECT_EQ(shell.presentationOptions(), kLockedDownSwipeAllowed);
-}
-
-TEST_F(AppDelegateTest, AnIllTypedSwipeSettingCountsAsOff) {
-    settings.setRaw(kAllowSwipeKey, std::string("yes"));
-    launch();
-    EXPECT_EQ(shell.presentationOptions(), kLockedDown);
+    using Value = MemorySettingsStore::Value;
+    for (const auto& [stored, options] : {std::pair{Value(true), kLockedDownSwipeAllowed},
+                                          std::pair{Value(std::string("yes")), kLockedDown}}) {
+        settings.setRaw(kAllowSwipeKey, stored);
+        launch();
+        EXPECT_EQ(shell.presentationOptions(), options);
+    }
 }
 
 TEST_F(AppDelegateTest, ASwipeChangeSwitchesTheLockDownAtOnceAndNothingElse) {
@@ -156,22 +130,17 @@ TEST_F(AppDelegateTest, ASwipeChangeSwitchesTheLockDownAtOnceAndNothingElse) {
     EXPECT_EQ(log(), (Log{"options 458", "options 490"}));
 }
 
-TEST_F(AppDelegateTest, RequestsToQuitFromOutsideAreRefusedAndTheLockDownStays) {
+// Closing, quitting or taking the activation away from outside changes nothing.
+TEST_F(AppDelegateTest, OutsideRequestsToQuitAreRefusedAndALostActivationIsTakenBack) {
     launch();
     clearLog();
     shell.recorder.requestWindowClose();
     shell.recorder.terminate();
-    EXPECT_EQ(log(), (Log{"terminate refused", "terminate refused"}));
+    shell.recorder.resignActive();
+    EXPECT_EQ(log(), (Log{"terminate refused", "terminate refused", "activate"}));
     EXPECT_FALSE(shell.recorder.terminated());
     EXPECT_EQ(shell.presentationOptions(), kLockedDown);
     EXPECT_TRUE(shell.recorder.pointerHidden());
-}
-
-TEST_F(AppDelegateTest, LosingTheActivationAsksForItBack) {
-    launch();
-    clearLog();
-    shell.recorder.resignActive();
-    EXPECT_EQ(log(), Log{"activate"});
 }
 
 TEST_F(AppDelegateTest, TheExitNotificationRunsTheQuitSequenceAndTheDesktopComesBack) {
@@ -185,41 +154,30 @@ TEST_F(AppDelegateTest, TheExitNotificationRunsTheQuitSequenceAndTheDesktopComes
     EXPECT_TRUE(delegate->cursorIsHidden()) << "the quit sequence leaves the field alone";
 }
 
+// A trail point long faded out: only a pruning pass removes it.
 TEST_F(AppDelegateTest, EveryTickStepsTheStateAndEverySixtiethPrunesIt) {
     launch();
-    // A trail point long faded out: only a pruning pass removes it.
-    const auto addFadedTrailPoint = [&] {
+    std::vector<std::int64_t> pruningTicks;
+    for (int tickNumber = 1; tickNumber <= 180; ++tickNumber) {
         delegate->state().trail.modify([&](auto& trail) {
             trail.push_back({{10, 10}, {}, clock.now() - 10.0});
         });
-    };
-    const auto trailSize = [&] { return delegate->state().trail.get().size(); };
-    addFadedTrailPoint();
-    tick(59);
-    EXPECT_EQ(trailSize(), 1U);
-    EXPECT_EQ(delegate->state().lastTick(), clock.now()) << "each tick ran the frame step";
-    tick(1);
-    EXPECT_EQ(trailSize(), 0U) << "pruned on the 60th tick";
-    for (const std::int64_t pruningTick : {120, 180}) {
         tick(1);
-        addFadedTrailPoint();
-        tick(static_cast<int>(pruningTick - delegate->frameCount() - 1));
-        EXPECT_EQ(trailSize(), 1U) << "not yet at tick " << delegate->frameCount();
-        tick(1);
-        EXPECT_EQ(trailSize(), 0U) << "pruned on tick " << pruningTick;
+        if (delegate->state().trail.get().empty())
+            pruningTicks.push_back(delegate->frameCount());
     }
-    EXPECT_EQ(delegate->frameCount(), 180);
+    EXPECT_EQ(pruningTicks, (std::vector<std::int64_t>{60, 120, 180}));
+    EXPECT_EQ(delegate->state().lastTick(), clock.now()) << "each tick ran the frame step";
 }
 
 TEST_F(AppDelegateTest, TheWindowKeepsItsLaunchFrameWhenTheScreenChangesOrGoes) {
     const KioskWindow& window = *launch().window();
-    const QRect launchFrame = window.geometry();
-    for (const std::optional<SurfaceSize> size :
-         {std::optional(SurfaceSize{800, 600}), std::optional<SurfaceSize>()}) {
-        screen.setSize(size);
-        tick(60);
-        EXPECT_EQ(window.geometry(), launchFrame);
-    }
+    EXPECT_EQ(window.geometry().size(), QSize(1024, 640));
+    screen.setSize(SurfaceSize{800, 600});
+    tick(60);
+    screen.setSize(std::nullopt);
+    tick(60);
+    EXPECT_EQ(window.geometry().size(), QSize(1024, 640));
     EXPECT_EQ(delegate->frameCount(), 120) << "the ticks went on";
 }
 

@@ -14,10 +14,11 @@ protected:
 };
 
 // Mouse events always reach the views, so the adult controls keep working; keys and scrolling
-// never do while the child plays.
-TEST_F(InputRouterTest, WhileTheChildPlaysOnlyMouseEventsReachTheViews) {
+// never do while the child plays. An open adult screen gets the keys, but not Escape and not
+// M's release: those are the holds'.
+TEST_F(InputRouterTest, EachMonitorRowPassesItsEventOnOrSwallowsIt) {
     using enum QEvent::Type;
-    const std::vector<bool> reached{
+    const std::vector<bool> whilePlaying{
         mouse(MouseMove, {50, 50}),
         mouse(MouseButtonPress, {50, 50}, Qt::LeftButton, Qt::LeftButton),
         mouse(MouseMove, {60, 50}, Qt::NoButton, Qt::LeftButton),
@@ -27,19 +28,14 @@ TEST_F(InputRouterTest, WhileTheChildPlaysOnlyMouseEventsReachTheViews) {
         key(KeyPress, kA),
         key(KeyRelease, kA),
         scroll({50, 50})};
-    EXPECT_EQ(reached,
-              (std::vector<bool>{true, true, true, true, true, true, false, false, false}));
-}
+    EXPECT_EQ(whilePlaying, (std::vector<bool>{1, 1, 1, 1, 1, 1, 0, 0, 0}));
 
-// An open adult screen gets the keys, but not Escape and not M's release: those are the holds'.
-TEST_F(InputRouterTest, AnAdultScreenGetsTheKeysButNotTheHoldKeys) {
-    using enum QEvent::Type;
     state().showMenu.set(true);
     QCoreApplication::processEvents();
-    const std::vector<bool> reached{
+    const std::vector<bool> underTheMenu{
         key(KeyPress, kA), key(KeyRelease, kA), key(KeyPress, kEscape), key(KeyRelease, kEscape),
         key(KeyPress, kM), key(KeyRelease, kM), scroll({50, 50})};
-    EXPECT_EQ(reached, (std::vector<bool>{true, true, false, false, true, false, false}));
+    EXPECT_EQ(underTheMenu, (std::vector<bool>{1, 1, 0, 0, 1, 0, 0}));
 }
 
 // Which flag holds back the left press (which starts a drag) and the right press (which spawns).
@@ -76,7 +72,6 @@ TEST_F(InputRouterTest, TwentyPointsIsStillAClickAndFartherMakesARibbon) {
     click({100, 100}, {112, 116});
     ASSERT_EQ(shapes(), 1U);
     EXPECT_EQ(state().shapes.get()[0].position, (Point{112, 116}));
-    EXPECT_FALSE(state().dragStart.get() || state().dragCurrent.get());
     click({100, 100}, {112.1, 116.1});
     EXPECT_EQ(shapes(), 1U);
     EXPECT_EQ(state().ribbons.get().size(), 1U);
@@ -125,7 +120,6 @@ TEST_F(InputRouterTest, MovementsCloserThanTheTrailSpacingAddOnePoint) {
     clock.advance(0.017);
     mouse(QEvent::MouseMove, {50, 60}, Qt::NoButton, Qt::RightButton);
     EXPECT_EQ(state().trail.get().size(), 2U);
-    EXPECT_TRUE(state().ribbons.get().empty());
 }
 
 TEST_F(InputRouterTest, ATouchActsAsTheLeftButton) {

@@ -44,13 +44,6 @@ protected:
     CanvasDamage damage;
 };
 
-TEST_F(CanvasDamageTest, TheFirstFrameAndAFrameAfterInvalidatingPaintEverything) {
-    CanvasDamage fresh;
-    EXPECT_EQ(fresh.next(state, kCanvas), QRegion(kWhole));
-    damage.invalidate();
-    EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole));
-}
-
 TEST_F(CanvasDamageTest, DriftingBubblesRepaintWhereTheyAreAndWhereTheyWere) {
     damage.next(state, kCanvas);
     moveFirstBubbleTo({230, 210});
@@ -61,7 +54,8 @@ TEST_F(CanvasDamageTest, DriftingBubblesRepaintWhereTheyAreAndWhereTheyWere) {
     EXPECT_FALSE(repainted.contains(QPoint(640, 100)));
 }
 
-TEST_F(CanvasDamageTest, AnythingBesidesBubblesRepaintsTheWholeCanvasAndOnceMoreAfterIt) {
+TEST_F(CanvasDamageTest,
+       AnythingBesidesBubblesOrAnInvalidationRepaintsTheWholeCanvasAndOnceMoreAfterIt) {
     damage.next(state, kCanvas);
     state.cursorPosition.set(Point{500, 500});
     EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole));
@@ -74,13 +68,14 @@ TEST_F(CanvasDamageTest, AnythingBesidesBubblesRepaintsTheWholeCanvasAndOnceMore
     state.exitProgress.set(0.0);
     state.trail.modify([](auto& trail) { trail.push_back({}); });
     EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole)) << "a trail";
-}
-
-TEST_F(CanvasDamageTest, AnEmptySurfaceRepaintsNothingOnceTheLastBubbleIsWipedAway) {
+    state.trail.set({});
     damage.next(state, kCanvas);
+    damage.invalidate();
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole)) << "invalidated";
+
     state.bubbles.set({});
-    EXPECT_EQ(damage.next(state, kCanvas), QRegion(square({200, 200}, 40)));
-    EXPECT_TRUE(damage.next(state, kCanvas).isEmpty());
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(square({200, 200}, 40))) << "the last bubble";
+    EXPECT_TRUE(damage.next(state, kCanvas).isEmpty()) << "an empty surface";
 }
 
 TEST_F(CanvasDamageTest, BubblesPartlyOffTheCanvasAreClippedToIt) {

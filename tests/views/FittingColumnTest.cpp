@@ -28,21 +28,24 @@ protected:
     std::vector<QWidget*> sections;
 };
 
-TEST_F(FittingColumnTest, KeepsItsGapsWhereItFitsAndSitsInTheMiddle) {
-    column->fitInto(QRect(0, 0, 800, 1000));
-    EXPECT_EQ(column->gapScale(), 1.0);
-    EXPECT_EQ(column->geometry(), QRect((800 - 180) / 2, (1000 - 286) / 2, 180, 286));
-    EXPECT_EQ(sections[0]->y(), 40);
-    EXPECT_EQ(sections[1]->y() - sections[0]->geometry().bottom() - 1, 28);
-}
-
-TEST_F(FittingColumnTest, NarrowsEveryGapAlikeToFitAShortRoom) {
-    column->fitInto(QRect(0, 0, 800, 218)); // 150 of sections leave 68 of the 136 for the gaps
-    EXPECT_DOUBLE_EQ(column->gapScale(), 0.5);
-    EXPECT_EQ(column->geometry(), QRect(310, 0, 180, 218));
-    EXPECT_EQ(sections[0]->y(), 20);
-    EXPECT_EQ(sections[1]->y() - sections[0]->geometry().bottom() - 1, 14);
-    EXPECT_EQ(sections[0]->size(), QSize(100, 50)) << "the sections keep their sizes";
+// 150 of sections leave 68 of the 136 for the gaps in a room 218 tall.
+TEST_F(FittingColumnTest, SitsInTheMiddleNarrowingEveryGapAlikeToFitAShortRoom) {
+    struct Row {
+        int roomHeight;
+        double gapScale;
+        QRect placed;
+        int firstGap, innerGap;
+    };
+    for (const Row& row : {Row{1000, 1.0, QRect(310, (1000 - 286) / 2, 180, 286), 40, 28},
+                           Row{218, 0.5, QRect(310, 0, 180, 218), 20, 14}}) {
+        SCOPED_TRACE(row.roomHeight);
+        column->fitInto(QRect(0, 0, 800, row.roomHeight));
+        EXPECT_DOUBLE_EQ(column->gapScale(), row.gapScale);
+        EXPECT_EQ(column->geometry(), row.placed);
+        EXPECT_EQ(sections[0]->y(), row.firstGap);
+        EXPECT_EQ(sections[1]->y() - sections[0]->geometry().bottom() - 1, row.innerGap);
+        EXPECT_EQ(sections[0]->size(), QSize(100, 50)) << "the sections keep their sizes";
+    }
 }
 
 TEST_F(FittingColumnTest, StopsNarrowingAtTheFloorAndOverflowsBothEdgesAlike) {

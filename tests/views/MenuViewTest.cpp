@@ -29,7 +29,6 @@ const QColor kMuted = QColor::fromRgbF(0.45f, 0.45f, 0.52f);
 struct SwipePost {
     std::optional<bool> storedSwipe;
     std::optional<std::string> storedMode;
-    std::optional<bool> storedChosen;
     bool showMenu;
 };
 
@@ -42,7 +41,7 @@ protected:
         menu = new MenuView(play->state, kInk, kMuted, settings, notifications, &window);
         notifications.addObserver(kSwipeChangedNotification, [this] {
             posts.push_back({settings.boolValue(kAllowSwipeKey), settings.stringValue(kModeKey),
-                             settings.boolValue(kModeChosenKey), play->state.showMenu.get()});
+                             play->state.showMenu.get()});
         });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -68,8 +67,10 @@ protected:
                 return *button;
         throw std::logic_error("no Start button");
     }
+    // Through the window, as a real click comes: a card's face must let it through.
     void click(QWidget& widget) {
-        QTest::mouseClick(&widget, Qt::LeftButton);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          widget.mapTo(&window, widget.rect().center()));
         QCoreApplication::sendPostedEvents(); // the menu catches up with the state
     }
 
@@ -83,21 +84,15 @@ protected:
 
 TEST_F(MenuViewTest, OneCardIsSelectedAtATimeAndAClickChangesOnlyTheMode) {
     open();
-    EXPECT_EQ(selectedCards(), 1);
     EXPECT_TRUE(card(PlayMode::sensory).isSelected());
-
-    click(card(PlayMode::lettersNumbers));
-    EXPECT_EQ(state().mode.get(), PlayMode::lettersNumbers);
-    EXPECT_EQ(selectedCards(), 1);
-    EXPECT_TRUE(card(PlayMode::lettersNumbers).isSelected());
-    click(card(PlayMode::lettersNumbers));
-    EXPECT_EQ(selectedCards(), 1);
-    EXPECT_TRUE(card(PlayMode::lettersNumbers).isSelected());
-
-    EXPECT_TRUE(state().showMenu.get());
-    EXPECT_TRUE(state().showBanner.get());
-    EXPECT_FALSE(state().showExitConfirm.get());
-    EXPECT_FALSE(state().allowSwipe.get());
+    for (const PlayMode mode : {PlayMode::lettersNumbers, PlayMode::lettersNumbers}) {
+        click(card(mode));
+        EXPECT_EQ(state().mode.get(), mode);
+        EXPECT_EQ(selectedCards(), 1);
+        EXPECT_TRUE(card(mode).isSelected());
+    }
+    EXPECT_TRUE(state().showMenu.get() && state().showBanner.get());
+    EXPECT_FALSE(state().showExitConfirm.get() || state().allowSwipe.get());
     EXPECT_EQ(settings.writeCount(), 0) << "a card click saves nothing";
     EXPECT_TRUE(posts.empty());
 }
@@ -120,14 +115,10 @@ TEST_F(MenuViewTest, FlippingTheSwitchStoresAndAppliesItAtOnce) {
     ASSERT_EQ(posts.size(), 1U);
     EXPECT_EQ(posts[0].storedSwipe, true) << "stored before the notification";
     EXPECT_TRUE(posts[0].showMenu);
-    EXPECT_FALSE(settings.contains(kModeKey));
-    EXPECT_FALSE(settings.contains(kModeChosenKey));
-
+    EXPECT_FALSE(settings.contains(kModeKey) || settings.contains(kModeChosenKey));
     click(swipeSwitch());
-    EXPECT_FALSE(state().allowSwipe.get());
     ASSERT_EQ(posts.size(), 2U);
     EXPECT_EQ(posts[1].storedSwipe, false);
-    EXPECT_TRUE(state().showMenu.get());
 }
 
 TEST_F(MenuViewTest, StartSavesTheChoiceAppliesTheSwipeSettingAndFadesTheMenuOut) {
@@ -147,8 +138,6 @@ TEST_F(MenuViewTest, StartSavesTheChoiceAppliesTheSwipeSettingAndFadesTheMenuOut
     EXPECT_TRUE(posts[0].showMenu) << "the menu goes after the notification";
     EXPECT_FALSE(state().showMenu.get());
     EXPECT_EQ(animated, std::vector<bool>{true}) << "only showMenu changes, inside the animation";
-    EXPECT_TRUE(state().showBanner.get());
-    EXPECT_FALSE(state().showExitConfirm.get());
 }
 
 TEST_F(MenuViewTest, ChoosingACardAndLeavingWithoutStartKeepsTheStoredChoice) {
@@ -211,27 +200,23 @@ TEST_F(MenuViewTest, TabGoesRoundTheControlsAndSpacePressesThem) {
     open();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const QWidget* focused = QApplication::focusWidget();
-    EXPECT_TRUE(focused == nullptr || focused == menu) << "no control has the focus before Tab";
-
     menu->setFocus();
-    const auto tab = [](Qt::Key key = Qt::Key_Tab) {
+    const auto type = [](Qt::Key key) {
         QTest::keyClick(QApplication::focusWidget(), key);
         return QApplication::focusWidget();
     };
-    EXPECT_EQ(tab(), &card(PlayMode::sensory));
-    EXPECT_EQ(tab(), &card(PlayMode::lettersNumbers));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(type(Qt::Key_Tab), &card(PlayMode::sensory));
+    EXPECT_EQ(type(Qt::Key_Tab), &card(PlayMode::lettersNumbers));
+    type(Qt::Key_Space);
     EXPECT_EQ(state().mode.get(), PlayMode::lettersNumbers);
-    EXPECT_EQ(tab(), &swipeSwitch());
-    EXPECT_EQ(tab(), &startButton());
-    EXPECT_EQ(tab(), &card(PlayMode::sensory)) << "round again, never below the menu";
-    EXPECT_EQ(tab(Qt::Key_Backtab), &startButton());
-
-    QTest::keyClick(&startButton(), Qt::Key_Return);
-    QTest::keyClick(&startButton(), Qt::Key_Enter);
+    EXPECT_EQ(type(Qt::Key_Tab), &swipeSwitch());
+    EXPECT_EQ(type(Qt::Key_Tab), &startButton());
+    EXPECT_EQ(type(Qt::Key_Tab), &card(PlayMode::sensory)) << "round again, never below the menu";
+    EXPECT_EQ(type(Qt::Key_Backtab), &startButton());
+    type(Qt::Key_Return);
+    type(Qt::Key_Enter);
     EXPECT_TRUE(state().showMenu.get());
-    QTest::keyClick(&startButton(), Qt::Key_Space);
+    type(Qt::Key_Space);
     EXPECT_FALSE(state().showMenu.get());
     menu->hide();
     EXPECT_EQ(QApplication::focusWidget(), nullptr) << "no focus left behind";

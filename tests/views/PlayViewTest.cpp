@@ -5,6 +5,7 @@
 #include "ExitConfirmOverlay.h"
 #include "ExitTapZone.h"
 #include "InfoBanner.h"
+#include "LightAppearance.h"
 #include "ManualTimerService.h"
 #include "MemorySettingsStore.h"
 #include "MenuView.h"
@@ -17,6 +18,7 @@
 #include "WidgetPixels.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QBackingStore>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -54,7 +56,6 @@ protected:
     }
 
     static bool shown(const QWidget& layer) { return layer.isVisible(); }
-
     QAbstractButton& confirmButton(const char* text) {
         for (StyledButton* button : view.exitConfirm().findChildren<StyledButton*>())
             if (button->text() == QLatin1String(text))
@@ -77,6 +78,11 @@ protected:
 };
 
 TEST_F(PlayViewTest, EachFlagBringsItsLayerOverTheAlwaysPresentCanvasAndCornerZone) {
+    const QObjectList& layers = view.children(); // painted in this order, the last on top
+    const std::vector<const QWidget*> order{&view.canvas(), &view.tapZone(), &view.menu(),
+                                            &view.exitConfirm(), &view.banner()};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        EXPECT_LT(layers.indexOf(order[i - 1]), layers.indexOf(order[i])) << i;
     for (const bool menu : {false, true})
         for (const bool confirm : {false, true})
             for (const bool banner : {false, true}) {
@@ -91,26 +97,6 @@ TEST_F(PlayViewTest, EachFlagBringsItsLayerOverTheAlwaysPresentCanvasAndCornerZo
             }
 }
 
-TEST_F(PlayViewTest, LayersStackCanvasZoneMenuConfirmationBanner) {
-    const QObjectList& layers = view.children();
-    const auto at = [&](const QWidget& layer) { return layers.indexOf(&layer); };
-    EXPECT_LT(at(view.canvas()), at(view.tapZone()));
-    EXPECT_LT(at(view.tapZone()), at(view.menu()));
-    EXPECT_LT(at(view.menu()), at(view.exitConfirm()));
-    EXPECT_LT(at(view.exitConfirm()), at(view.banner()));
-
-    // The banner lies over the corner; the menu hides the canvas.
-    setFlags(true, false, true);
-    const QPoint corner(kWindow.width() - 5, 5);
-    EXPECT_TRUE(view.banner().isAncestorOf(view.childAt(corner)) ||
-                view.childAt(corner) == &view.banner());
-    const QPoint middle(kWindow.width() / 2, kWindow.height() - 5);
-    EXPECT_TRUE(view.menu().isAncestorOf(view.childAt(middle)) ||
-                view.childAt(middle) == &view.menu());
-    setFlags(false, false, false);
-    EXPECT_EQ(view.childAt(corner), &view.tapZone());
-}
-
 TEST_F(PlayViewTest, TheZoneKeepsToTheTopRightCornerAndTheBannerToTheTopAtAnySize) {
     for (const QSize size :
          {QSize(1920, 1080), QSize(1280, 800), QSize(640, 480), QSize(300, 200)}) {
@@ -123,7 +109,11 @@ TEST_F(PlayViewTest, TheZoneKeepsToTheTopRightCornerAndTheBannerToTheTopAtAnySiz
     }
 }
 
+// While the banner is shown, corner clicks reach it and not the zone.
 TEST_F(PlayViewTest, FiveQuickClicksInTheCornerOpenTheConfirmationAndGiveItTheKeys) {
+    for (int i = 0; i < 5; ++i)
+        clickCorner();
+    EXPECT_EQ(view.tapZone().tapCount(), 0);
     setFlags(false, false, false);
     EXPECT_EQ(view.focusWidget(), nullptr) << "nothing takes the keys while the child plays";
     for (int i = 0; i < 5; ++i) {
@@ -134,28 +124,87 @@ TEST_F(PlayViewTest, FiveQuickClicksInTheCornerOpenTheConfirmationAndGiveItTheKe
     settle();
     EXPECT_TRUE(shown(view.exitConfirm()));
     ASSERT_NE(view.focusWidget(), nullptr);
-    EXPECT_TRUE(view.focusWidget() == &view.exitConfirm() ||
-                view.exitConfirm().isAncestorOf(view.focusWidget()));
+    EXPECT_TRUE(view.exitConfirm().isAncestorOf(view.focusWidget()) ||
+                view.focusWidget() == &view.exitConfirm());
 }
 
-TEST_F(PlayViewTest, WhileTheBannerIsShownCornerClicksReachItAndNotTheZone) {
-    ASSERT_TRUE(shown(view.banner()));
-    for (int i = 0; i < 5; ++i)
-        clickCorner();
-    EXPECT_EQ(view.tapZone().tapCount(), 0);
-    EXPECT_FALSE(state.showExitConfirm.get());
-}
-
-TEST_F(PlayViewTest, ExitPostsTheNotificationAndCancelClosesTheConfirmationAtOnce) {
-    setFlags(false, true, false);
+TEST_F(PlayViewTest, ExitPostsOnEveryPressAndCancelClearsOnlyItsFlag) {
+    setFlags(true, true, true);
     QTest::mouseClick(&confirmButton("Exit"), Qt::LeftButton);
-    EXPECT_EQ(exitPosts, 1);
+    QTest::mouseClick(&confirmButton("Exit"), Qt::LeftButton);
+    EXPECT_EQ(exitPosts, 2);
     EXPECT_TRUE(state.showExitConfirm.get()) << "Exit leaves the confirmation up";
 
     QTest::mouseClick(&confirmButton("Cancel"), Qt::LeftButton);
     EXPECT_FALSE(state.showExitConfirm.get());
+    EXPECT_TRUE(state.showMenu.get() && state.showBanner.get());
+    EXPECT_EQ(state.mode.get(), PlayMode::sensory);
+    EXPECT_EQ(exitPosts, 2);
     settle();
     EXPECT_FALSE(shown(view.exitConfirm()));
+}
+
+// The confirmation swallows clicks beside its buttons: the corner zone under it hears none.
+TEST_F(PlayViewTest, ClicksOnTheConfirmationsBackdropDoNothing) {
+    setFlags(false, true, false);
+    const QRect card = view.exitConfirm().cardGeometry();
+    for (const QPoint at : {QPoint(10, 10), card.topLeft() + QPoint(12, 12)})
+        QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, at);
+    for (int i = 0; i < 5; ++i)
+        clickCorner();
+    EXPECT_EQ(exitPosts, 0);
+    EXPECT_TRUE(state.showExitConfirm.get());
+    EXPECT_EQ(view.tapZone().tapCount(), 0);
+}
+
+// No default button and no cancel key; Tab and Space serve an adult at the keyboard.
+TEST_F(PlayViewTest, OnTheConfirmationReturnAndEscapeDoNothingWhileTabAndSpaceWork) {
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    setFlags(false, true, false);
+    const auto type = [](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(type(Qt::Key_Tab), &confirmButton("Cancel"));
+    EXPECT_EQ(type(Qt::Key_Tab), &confirmButton("Exit"));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        type(key);
+    EXPECT_EQ(exitPosts, 0);
+    type(Qt::Key_Space);
+    EXPECT_EQ(exitPosts, 1);
+    EXPECT_EQ(type(Qt::Key_Tab), &confirmButton("Cancel")) << "round again";
+    type(Qt::Key_Space);
+    EXPECT_FALSE(state.showExitConfirm.get());
+    settle();
+    EXPECT_EQ(QApplication::focusWidget(), nullptr) << "no focus left behind";
+}
+
+// What lies behind is dimmed, and shows through the centred card as a soft tint.
+TEST_F(PlayViewTest, TheConfirmationDimsTheSurfaceUnderAFrostedCentredCardWithARedExit) {
+    state.bubbles.modify([](auto& bubbles) {
+        Bubble bubble;
+        bubble.position = {640, 400};
+        bubble.radius = 390;
+        bubble.color = {0.1, 0.3, 0.9, 1.0};
+        bubbles.push_back(bubble);
+    });
+    setFlags(false, true, false);
+    const QImage image = view.grab().toImage();
+    EXPECT_TRUE(near(image.pixelColor(5, 5), QColor(150, 148, 145), 3)) << "black at 0.4";
+    const QRect card = view.exitConfirm().cardGeometry();
+    EXPECT_EQ(card.center(), view.rect().center());
+    const QColor glass = image.pixelColor(card.left() + 20, card.center().y());
+    EXPECT_GT(glass.blue() - glass.red(), 20) << "tinted by the blue behind";
+    EXPECT_GT(glass.lightness(), image.pixelColor(5, 5).lightness()) << "lighter than the dim";
+    const QRect exit = confirmButton("Exit").geometry().translated(card.topLeft());
+    EXPECT_TRUE(near(image.pixelColor(exit.left() + 4, exit.center().y()), LightAppearance::red()));
+    for (const QSize size : {QSize(3000, 600), QSize(600, 3000)}) {
+        view.resize(size);
+        EXPECT_LE(
+            (view.exitConfirm().cardGeometry().center() - view.rect().center()).manhattanLength(),
+            2);
+    }
 }
 
 TEST_F(PlayViewTest, TheCloseButtonSlidesTheBannerOutWhileAPlainClearHidesItAtOnce) {
@@ -198,18 +247,9 @@ TEST(PlayViewAloneTest, AnAutoHideDueAfterTheViewIsGoneDoesNothing) {
     EXPECT_TRUE(play.state.showBanner.get());
 }
 
-TEST_F(PlayViewTest, TheCanvasPaintsEachFrameAtTheFrameClocksTime) {
-    const TimeStamp start = clock.now();
-    timers.advance(TimerService::Seconds(0.5));
-    EXPECT_GT(view.canvas().frameTime(), start + 0.45);
-    EXPECT_LE(view.canvas().frameTime(), clock.now());
-
-    const QImage frame = view.canvas().grab().toImage();
-    EXPECT_TRUE(near(frame.pixelColor(kWindow.width() / 2, kWindow.height() - 2), kSurface, 1));
-}
-
 TEST_F(PlayViewTest, FramesThatRepaintOnlyDriftingBubblesLeaveTheScreenAsAWholeRepaintWould) {
     setFlags(false, false, false);
+    const TimeStamp start = clock.now();
     state.bubbles.modify([](auto& bubbles) {
         for (const double x : {100.0, 500.0, 1250.0}) {
             Bubble bubble;
@@ -237,6 +277,9 @@ TEST_F(PlayViewTest, FramesThatRepaintOnlyDriftingBubblesLeaveTheScreenAsAWholeR
         for (int x = 0; x < whole.width(); ++x)
             differing += near(shown.pixelColor(x, y), whole.pixelColor(x, y), 2) ? 0 : 1;
     EXPECT_EQ(differing, 0) << "smears left behind by bubbles that moved on";
+    EXPECT_TRUE(near(shown.pixelColor(kWindow.width() / 2, kWindow.height() - 2), kSurface, 1));
+    EXPECT_GT(view.canvas().frameTime(), start + 0.6) << "painted at the frame clock's time";
+    EXPECT_LE(view.canvas().frameTime(), clock.now());
 }
 
 } // namespace

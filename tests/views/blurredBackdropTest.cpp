@@ -29,8 +29,6 @@ TEST(BlurredBackdropTest, SoftensASharpEdgeAndKeepsWhatLiesFarFromIt) {
     EXPECT_LT(grey(5), 20) << "far left stays black";
     EXPECT_GT(grey(395), 235) << "far right stays white";
     EXPECT_NEAR(grey(200), 128, 40) << "the edge turns grey";
-    EXPECT_GT(grey(180), 30) << "the white spreads some way into the black";
-    EXPECT_LT(grey(220), 225) << "and the black into the white";
     for (int x = 170; x < 230; x += 10)
         EXPECT_LT(grey(x), grey(x + 10)) << "a smooth ramp at x = " << x;
 }
