@@ -144,22 +144,15 @@ TEST_F(InputRouterTest, SpacePressesTheFocusedButtonOfTheConfirmation) {
     EXPECT_EQ(shapes(), 0U);
 }
 
-class PointerTest : public LaunchedDelegate {
-protected:
-    PointerTest()
-        : LaunchedDelegate(false) {}
-};
-
 // Start-up hid the pointer once; then it changes only on movement, when it disagrees.
-TEST_F(PointerTest, MovementKeepsHideAndShowPairedWithTheOverlays) {
-    ASSERT_TRUE(state().showMenu.get());
+TEST_F(InputRouterTest, MovementKeepsHideAndShowPairedWithTheOverlays) {
+    state().showMenu.set(true);
     mouse(QEvent::MouseMove, {10, 10});
     mouse(QEvent::MouseMove, {20, 10});
     EXPECT_EQ(shell.pointerUnhides(), 1);
     EXPECT_EQ(state().cursorPosition.get(), std::nullopt);
     EXPECT_TRUE(state().trail.get().empty());
     state().showMenu.set(false);
-    state().showBanner.set(false);
     mouse(QEvent::MouseMove, {30, 10});
     mouse(QEvent::MouseMove, {40, 10});
     EXPECT_EQ(shell.pointerHides(), 2);

@@ -53,9 +53,8 @@ protected:
 class LaunchedDelegate : public ::testing::Test {
 public:
     // A mode saved, so the play surface shows at once; the banner is left to each test.
-    explicit LaunchedDelegate(bool modeSaved = true) {
-        if (modeSaved)
-            saveMode(settings, PlayMode::sensory);
+    LaunchedDelegate() {
+        saveMode(settings, PlayMode::sensory);
         delegate = std::make_shared<AppDelegate>(
             AppDelegate::Services{shell, timers, notifications, settings, clock, screen, random});
         shell.setTerminationDelegate(delegate->terminationDelegate());

@@ -56,6 +56,15 @@ protected:
     }
 
     static bool shown(const QWidget& layer) { return layer.isVisible(); }
+    void addBubble(Point at, double radius) {
+        state.bubbles.modify([&](auto& bubbles) {
+            Bubble bubble;
+            bubble.position = at;
+            bubble.radius = radius;
+            bubble.color = {0.1, 0.3, 0.9, 1.0};
+            bubbles.push_back(bubble);
+        });
+    }
     QAbstractButton& confirmButton(const char* text) {
         for (StyledButton* button : view.exitConfirm().findChildren<StyledButton*>())
             if (button->text() == QLatin1String(text))
@@ -182,13 +191,7 @@ TEST_F(PlayViewTest, OnTheConfirmationReturnAndEscapeDoNothingWhileTabAndSpaceWo
 
 // What lies behind is dimmed, and shows through the centred card as a soft tint.
 TEST_F(PlayViewTest, TheConfirmationDimsTheSurfaceUnderAFrostedCentredCardWithARedExit) {
-    state.bubbles.modify([](auto& bubbles) {
-        Bubble bubble;
-        bubble.position = {640, 400};
-        bubble.radius = 390;
-        bubble.color = {0.1, 0.3, 0.9, 1.0};
-        bubbles.push_back(bubble);
-    });
+    addBubble({640, 400}, 390);
     setFlags(false, true, false);
     const QImage image = view.grab().toImage();
     EXPECT_TRUE(near(image.pixelColor(5, 5), QColor(150, 148, 145), 3)) << "black at 0.4";
@@ -250,15 +253,8 @@ TEST(PlayViewAloneTest, AnAutoHideDueAfterTheViewIsGoneDoesNothing) {
 TEST_F(PlayViewTest, FramesThatRepaintOnlyDriftingBubblesLeaveTheScreenAsAWholeRepaintWould) {
     setFlags(false, false, false);
     const TimeStamp start = clock.now();
-    state.bubbles.modify([](auto& bubbles) {
-        for (const double x : {100.0, 500.0, 1250.0}) {
-            Bubble bubble;
-            bubble.position = {x, 300};
-            bubble.radius = 40;
-            bubble.color = {0.2, 0.5, 0.9, 1.0};
-            bubbles.push_back(bubble);
-        }
-    });
+    for (const double x : {100.0, 500.0, 1250.0})
+        addBubble({x, 300}, 40);
     for (int frame = 0; frame < 40; ++frame) {
         state.bubbles.modify([](auto& bubbles) {
             for (Bubble& bubble : bubbles)
