@@ -10,11 +10,7 @@ source "$(dirname "$0")/../../tests/e2e/x11_session.sh"
 
 start_x_server 1920x1080
 start_window_manager
-# Settings of its own, with a mode already chosen, so the play surface shows at once.
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$XDG_CONFIG_HOME/wigglepad"
-printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=sensory\n' \
-    >"$XDG_CONFIG_HOME/wigglepad/wigglepad.conf"
+use_settings_with_chosen_mode
 
 echo "== In process: the delegate, window and play view on the real services"
 "$build/bench/app/wigglepad_app_bench" --benchmark_counters_tabular=true

@@ -7,20 +7,8 @@ set -euo pipefail
 app=$1
 source "$(dirname "$0")/x11_session.sh"
 
-# A settings file of its own, with a mode already chosen, so the play surface shows at once.
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$XDG_CONFIG_HOME/wigglepad"
-printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=sensory\n' \
-    >"$XDG_CONFIG_HOME/wigglepad/wigglepad.conf"
+use_settings_with_chosen_mode
 
-# The program's window: the one of its name that is on screen (Qt keeps a hidden one besides).
-window_id() {
-    local id
-    for id in $(xdotool search --name '^Wigglepad$'); do
-        is_viewable "$id" && { echo "$id"; return 0; }
-    done
-    return 1
-}
 # The colour of one screen pixel as "r,g,b" in 0..255.
 pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o 'srgb([0-9,]*)' |
@@ -50,8 +38,8 @@ echo "== It covers the screen, full screen and above"
 "$app" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
 pids+=("$app_pid")
-wait_for 10 window_id || fail "no window titled Wigglepad came on screen"
-wid=$(window_id)
+wait_for 10 wigglepad_window_id || fail "no window titled Wigglepad came on screen"
+wid=$(wigglepad_window_id)
 wait_for 5 sh -c "xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN" ||
     fail "not full screen: $(net_wm_state "$wid")"
 net_wm_state "$wid" | grep -q _NET_WM_STATE_ABOVE || fail "not above: $(net_wm_state "$wid")"

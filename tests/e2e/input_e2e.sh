@@ -8,19 +8,8 @@ set -euo pipefail
 app=$1
 source "$(dirname "$0")/x11_session.sh"
 
-# A mode already chosen, so the play surface shows at once.
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$XDG_CONFIG_HOME/wigglepad"
-printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=sensory\n' \
-    >"$XDG_CONFIG_HOME/wigglepad/wigglepad.conf"
+use_settings_with_chosen_mode
 
-window_id() {
-    local id
-    for id in $(xdotool search --name '^Wigglepad$'); do
-        is_viewable "$id" && { echo "$id"; return 0; }
-    done
-    return 1
-}
 shot() { import -window root "$work/$1.png"; }
 # Pixels that differ between two shots, beyond a small colour tolerance.
 changed() {
@@ -60,8 +49,8 @@ wait_for 5 xdotool search --classname '^intruder$' || fail "xmessage did not com
 "$app" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
 pids+=("$app_pid")
-wait_for 10 window_id || fail "no window titled Wigglepad came on screen"
-wid=$(window_id)
+wait_for 10 wigglepad_window_id || fail "no window titled Wigglepad came on screen"
+wid=$(wigglepad_window_id)
 wait_for 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $wid ]" || fail "the window is not active"
 
 echo "== The first click only dismisses the banner"
@@ -91,6 +80,6 @@ xdotool keyup Escape
 status=0
 wait "$app_pid" || status=$?
 [ "$status" -eq 0 ] || fail "the Escape hold ended it with status $status"
-! window_id || fail "the window is still on screen"
+! wigglepad_window_id || fail "the window is still on screen"
 
 echo "PASS"

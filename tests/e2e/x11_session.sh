@@ -58,3 +58,20 @@ start_window_manager() {
 # Facts about a window, by id.
 net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
 is_viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
+
+# Settings of the run's own with a mode already chosen, so the play surface shows at once.
+use_settings_with_chosen_mode() {
+    export XDG_CONFIG_HOME="$work/config"
+    mkdir -p "$XDG_CONFIG_HOME/wigglepad"
+    printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=sensory\n' \
+        >"$XDG_CONFIG_HOME/wigglepad/wigglepad.conf"
+}
+
+# The program's window: the one of its name that is on screen (Qt keeps a hidden one besides).
+wigglepad_window_id() {
+    local id
+    for id in $(xdotool search --name '^Wigglepad$'); do
+        is_viewable "$id" && { echo "$id"; return 0; }
+    done
+    return 1
+}
