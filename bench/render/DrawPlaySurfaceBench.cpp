@@ -12,8 +12,6 @@
 #include "paintOnPoolThread.h"
 #include "paintPlaySurface.h"
 
-#include <QFontDatabase>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -156,17 +154,3 @@ BENCHMARK(LayerCursorAndHoldBars)->Apply(frameSizes);
 
 } // namespace
 } // namespace wigglepad
-
-int main(int argc, char** argv) {
-    // Frames are painted into images; no screen is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    // Characters are pre-rendered in the face the program ships, as at start.
-    QFontDatabase::addApplicationFont(WIGGLEPAD_ROUNDED_FONT_FILE);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

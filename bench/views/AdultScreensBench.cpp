@@ -13,8 +13,7 @@
 #include "blurredBackdrop.h"
 #include "drawPlaySurface.h"
 
-#include <QApplication>
-#include <QFontDatabase>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -111,16 +110,3 @@ BENCHMARK(MenuCatchesUpWithAnAnnouncement)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace wigglepad
-
-int main(int argc, char** argv) {
-    // Frames are painted into images; no screen is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QFontDatabase::addApplicationFont(WIGGLEPAD_ROUNDED_FONT_FILE);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
