@@ -1,8 +1,6 @@
 #include "ExitConfirmOverlay.h"
 
 #include "LightAppearance.h"
-#include "OverlayFocus.h"
-#include "ParentCover.h"
 #include "StyledButton.h"
 #include "TypeScale.h"
 #include "blurredBackdrop.h"
@@ -11,7 +9,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <utility>
@@ -47,12 +44,8 @@ StyledButton* makeButton(StyledButton::Look look, const QString& text,
 
 ExitConfirmOverlay::ExitConfirmOverlay(std::function<void()> onExit, std::function<void()> onCancel,
                                        QWidget* parent)
-    : QWidget(parent)
-    , card_(makeCard(std::move(onExit), std::move(onCancel))) {
-    setPalette(LightAppearance::palette());
-    setFocusPolicy(Qt::TabFocus); // ahead of its controls: see OverlayFocus
-    new ParentCover(this);
-}
+    : AdultScreen(parent)
+    , card_(makeCard(std::move(onExit), std::move(onCancel))) {}
 
 QWidget* ExitConfirmOverlay::makeCard(std::function<void()> onExit,
                                       std::function<void()> onCancel) {
@@ -115,16 +108,4 @@ void ExitConfirmOverlay::paintCard(QPainter& painter) const {
 }
 
 // Clicks beside the card end here, so nothing behind the overlay hears them.
-void ExitConfirmOverlay::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
-
-void ExitConfirmOverlay::hideEvent(QHideEvent*) {
-    dropFocusWithin(*this);
-}
-
-bool ExitConfirmOverlay::focusNextPrevChild(bool next) {
-    return cycleFocus(*this, next);
-}
-
 } // namespace wigglepad

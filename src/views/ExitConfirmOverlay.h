@@ -1,8 +1,8 @@
 #pragma once
 
+#include "AdultScreen.h"
 #include "BackdropPainter.h"
 
-#include <QWidget>
 #include <functional>
 
 namespace wigglepad {
@@ -17,7 +17,7 @@ namespace wigglepad {
 // Keyboard: setFocus() on the overlay readies it (the window's activation may hand it the focus
 // too); Tab and Shift+Tab then go between Cancel and Exit, and Space presses the one with the
 // focus ring. Hiding the overlay drops the focus.
-class ExitConfirmOverlay : public QWidget {
+class ExitConfirmOverlay : public AdultScreen {
     Q_OBJECT
 public:
     ExitConfirmOverlay(std::function<void()> onExit, std::function<void()> onCancel,
@@ -33,9 +33,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     QWidget* makeCard(std::function<void()> onExit, std::function<void()> onCancel);

@@ -9,8 +9,6 @@
 #include "ModeCard.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
-#include "OverlayFocus.h"
-#include "ParentCover.h"
 #include "RoundedPanel.h"
 #include "SavedMode.h"
 #include "SettingsKeys.h"
@@ -22,7 +20,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -77,18 +74,15 @@ RoundedPanel::Look adultControlsLook() {
 
 MenuView::MenuView(AppState& state, const QColor& ink, const QColor& muted, SettingsStore& settings,
                    NotificationCenter& notifications, QWidget* parent)
-    : QWidget(parent)
+    : AdultScreen(parent)
     , state_(state)
     , settings_(settings)
     , notifications_(notifications)
     , column_(new FittingColumn(kSidePadding, this))
     , update_(new DeferredUpdate([this](const std::optional<Animation>& a) { refresh(a); }, this))
     , subscription_(state.objectWillChange.subscribe([this] { update_->request(); })) {
-    setPalette(LightAppearance::palette());
-    setFocusPolicy(Qt::TabFocus); // ahead of its controls: see OverlayFocus
     setAttribute(Qt::WA_OpaquePaintEvent);
     buildSections(ink, muted);
-    new ParentCover(this);
 }
 
 MenuView::~MenuView() {
@@ -229,16 +223,4 @@ void MenuView::resizeEvent(QResizeEvent*) {
 }
 
 // The menu is the whole screen: a click beside its controls ends here.
-void MenuView::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
-
-void MenuView::hideEvent(QHideEvent*) {
-    dropFocusWithin(*this);
-}
-
-bool MenuView::focusNextPrevChild(bool next) {
-    return cycleFocus(*this, next);
-}
-
 } // namespace wigglepad

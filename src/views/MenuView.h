@@ -1,11 +1,11 @@
 #pragma once
 
+#include "AdultScreen.h"
 #include "Animation.h"
 #include "ChangePublisher.h"
 #include "PlayMode.h"
 
 #include <QColor>
-#include <QWidget>
 #include <optional>
 #include <vector>
 
@@ -34,7 +34,7 @@ class SwitchToggle;
 // Keyboard: setFocus() on the menu readies it (the window's activation may hand it the focus
 // too); Tab and Shift+Tab then go round the cards, the switch and Start, and Space presses the
 // one with the focus ring. No control takes the focus before Tab, and hiding the menu drops it.
-class MenuView : public QWidget {
+class MenuView : public AdultScreen {
     Q_OBJECT
 public:
     MenuView(AppState& state, const QColor& ink, const QColor& muted, SettingsStore& settings,
@@ -47,9 +47,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildSections(const QColor& ink, const QColor& muted);
