@@ -1,6 +1,7 @@
 // Frame times of the play surface renderer on a full surface, one frame per sample, so the
 // median and the 99th percentile are those of single frames.
 #include "FullSurface.h"
+#include "Percentile.h"
 #include "RenderCaches.h"
 #include "drawBubbles.h"
 #include "drawCursorMarker.h"
@@ -26,14 +27,6 @@ namespace {
 
 constexpr int kFrames = 300;
 const QColor kBackground = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
-
-double percentile99(const std::vector<double>& samples) {
-    std::vector<double> sorted = samples;
-    std::sort(sorted.begin(), sorted.end());
-    const auto rank =
-        static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(sorted.size())));
-    return sorted[std::max<std::size_t>(rank, 1) - 1];
-}
 
 // An opaque window's backing store on X11 holds RGB32 pixels; premultiplied ARGB32 paints
 // as fast, every other format slower.

@@ -9,6 +9,7 @@
 #include "MemorySettingsStore.h"
 #include "MenuView.h"
 #include "NotificationCenter.h"
+#include "Percentile.h"
 #include "ScriptedRandomSource.h"
 #include "blurredBackdrop.h"
 #include "drawPlaySurface.h"
@@ -28,14 +29,6 @@ constexpr int kFrames = 300;
 const QColor kBackground = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
 const QColor kInk = QColor::fromRgbF(0.18f, 0.18f, 0.24f);
 const QColor kMuted = QColor::fromRgbF(0.45f, 0.45f, 0.52f);
-
-double percentile99(const std::vector<double>& samples) {
-    std::vector<double> sorted = samples;
-    std::sort(sorted.begin(), sorted.end());
-    const auto rank =
-        static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(sorted.size())));
-    return sorted[std::max<std::size_t>(rank, 1) - 1];
-}
 
 // The confirmation over a full play surface, as the play view sets it up.
 struct OpenConfirmation {
