@@ -23,6 +23,9 @@ std::mt19937_64 seededFromSystem() {
 SystemRandomSource::SystemRandomSource()
     : engine_(seededFromSystem()) {}
 
+SystemRandomSource::SystemRandomSource(std::uint64_t seed)
+    : engine_(seed) {}
+
 double SystemRandomSource::uniformReal(double low, double high) {
     if (!(low < high)) {
         return low;
