@@ -13,8 +13,10 @@
 #include "QtTimerService.h"
 #include "SystemClock.h"
 #include "SystemRandomSource.h"
+#include "Translations.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 #include <iostream>
 #include <memory>
@@ -39,6 +41,7 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
 
 int main(int argc, char** argv) {
     const std::unique_ptr<QApplication> application = openDisplay(argc, argv);
+    const Translations translations(QLocale::system());
     // Only the termination delegate ends the run, never the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     BundledFonts::load();
