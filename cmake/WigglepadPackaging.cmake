@@ -62,7 +62,7 @@ install(FILES ${wigglepad_man_page}
 install(FILES ${PROJECT_SOURCE_DIR}/resources/fonts/Nunito_900Black.ttf
     DESTINATION ${CMAKE_INSTALL_DATADIR}/wigglepad/fonts COMPONENT ${WIGGLEPAD_INSTALL_COMPONENT})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/fonts/OFL.txt
-    DESTINATION ${CMAKE_INSTALL_DOCDIR}/fonts RENAME Nunito-OFL.txt
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/wigglepad RENAME Nunito-OFL.txt
     COMPONENT ${WIGGLEPAD_INSTALL_COMPONENT})
 
 set(CPACK_PACKAGE_NAME wigglepad)
@@ -87,4 +87,6 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Wigglepad maintainers <maintainers@wigglepa
     CACHE STRING "Maintainer field of the .deb")
 # The library packages come from what the binary links, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt draws on X11 by itself; on Wayland it needs the platform plugin, which nothing links.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)
