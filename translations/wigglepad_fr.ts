@@ -62,7 +62,7 @@
     <message>
         <location filename="../src/views/MenuView.cpp" line="142"/>
         <source>Lets adults swipe away from Wigglepad using a trackpad gesture (must be enabled in System Settings → Trackpad).</source>
-        <translation>Permet aux adultes de quitter Wigglepad d’un geste sur le trackpad (à activer dans Réglages Système → Trackpad).</translation>
+        <translation>Permet aux adultes de quitter Wigglepad d’un geste sur le trackpad (à activer dans Réglages Système → Trackpad).</translation>
     </message>
     <message>
         <location filename="../src/views/MenuView.cpp" line="161"/>

@@ -1,0 +1,133 @@
+// The fixed texts of the adult screens in the language of the locale, English where there is no
+// catalogue for it; the texts that come from data (the mode cards, the adult-controls rows)
+// stay as written.
+#include "ControlRow.h"
+#include "ExitConfirmOverlay.h"
+#include "InfoBanner.h"
+#include "MemorySettingsStore.h"
+#include "MenuView.h"
+#include "ModeCard.h"
+#include "NotificationCenter.h"
+#include "PlayStateOnFakes.h"
+#include "StyledButton.h"
+#include "Translations.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLocale>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <ostream>
+
+// Failures show the texts themselves.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace wigglepad {
+namespace {
+
+const QColor kInk = QColor::fromRgbF(0.18f, 0.18f, 0.24f);
+const QColor kMuted = QColor::fromRgbF(0.45f, 0.45f, 0.52f);
+constexpr int kButtonLabelWidth = 100; // the confirmation's buttons keep their labels this wide
+
+bool fromData(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget())
+        if (qobject_cast<const ModeCard*>(widget) || qobject_cast<const ControlRow*>(widget))
+            return true;
+    return false;
+}
+
+// The menu as the program builds it at start, after the translation for `locale` is in.
+struct LocalisedMenu {
+    explicit LocalisedMenu(const char* locale)
+        : translations(QLocale(QString::fromLatin1(locale))) {
+        window.resize(1280, 800);
+        window.show();
+    }
+
+    // The texts of its labels and buttons in building order: fixed ones or those from data.
+    QStringList texts(bool data) const {
+        QStringList found;
+        for (const QLabel* label : menu.findChildren<QLabel*>())
+            if (fromData(label) == data)
+                found << label->text();
+        for (const StyledButton* button : menu.findChildren<StyledButton*>())
+            if (!data && !button->text().isEmpty())
+                found << button->text();
+        return found;
+    }
+
+    // Whether every label that keeps to one line has room for all of it.
+    bool everyLineFits() const {
+        for (const QLabel* label : menu.findChildren<QLabel*>())
+            if (!label->wordWrap() && label->width() < label->sizeHint().width())
+                return false;
+        return true;
+    }
+
+    const Translations translations; // ahead of the widgets, which read their texts when built
+    MemorySettingsStore settings;
+    PlayStateOnFakes play{settings};
+    NotificationCenter notifications;
+    QWidget window;
+    MenuView& menu = *new MenuView(play.state, kInk, kMuted, settings, notifications, &window);
+};
+
+TEST(LocalisedTextsTest, GermanMenuSaysEveryFixedTextInGermanAndShowsTheDataAsWritten) {
+    const LocalisedMenu german("de_DE");
+    EXPECT_EQ(
+        german.texts(false),
+        QStringList({"Wigglepad", "Modus wählen", "Vier-Finger-Wischen zwischen Spaces erlauben",
+                     "Erlaubt Erwachsenen, Wigglepad mit einer Trackpad-Geste zu verlassen "
+                     "(muss in Systemeinstellungen → Trackpad aktiviert sein).",
+                     "Steuerung für Erwachsene",
+                     "Ihre Auswahl wird für das nächste Mal gespeichert.", "Starten"}));
+
+    const QStringList data = german.texts(true);
+    EXPECT_TRUE(data.contains("0–12 months"));
+    EXPECT_TRUE(data.contains("5× click top-right"));
+    EXPECT_TRUE(data.contains("Quit Wigglepad (3 seconds)"));
+    EXPECT_EQ(data, LocalisedMenu("en_US").texts(true));
+}
+
+TEST(LocalisedTextsTest, TheLocaleChoosesTheLanguageEnglishStandsInForTheRestAndAllFits) {
+    struct Case {
+        const char* locale;
+        const char* prompt;
+        const char* start;
+    };
+    for (const Case& c :
+         {Case{"de_AT", "Modus wählen", "Starten"},
+          Case{"fr_FR", "Choisissez un mode", "Commencer"},
+          Case{"fr_CA", "Choisissez un mode", "Commencer"}, Case{"en_GB", "Choose a mode", "Start"},
+          Case{"ja_JP", "Choose a mode", "Start"}}) {
+        SCOPED_TRACE(c.locale);
+        const LocalisedMenu menu(c.locale);
+        const QStringList texts = menu.texts(false);
+        EXPECT_EQ(texts.value(1), QString::fromUtf8(c.prompt));
+        EXPECT_EQ(texts.value(texts.size() - 1), QString::fromUtf8(c.start));
+        EXPECT_TRUE(menu.everyLineFits());
+    }
+}
+
+TEST(LocalisedTextsTest, GermanConfirmationAndBannerSpeakGerman) {
+    const Translations german(QLocale(QLocale::German, QLocale::Germany));
+    const ExitConfirmOverlay overlay([] {}, [] {});
+    QStringList texts;
+    for (const QLabel* label : overlay.findChildren<QLabel*>())
+        texts << label->text();
+    for (const StyledButton* button : overlay.findChildren<StyledButton*>()) {
+        texts << button->text();
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), kButtonLabelWidth);
+    }
+    EXPECT_EQ(texts, QStringList({"Wigglepad beenden?", "Abbrechen", "Beenden"}));
+
+    const InfoBanner banner([] {});
+    EXPECT_EQ(banner.title().text(), "Willkommen bei Wigglepad");
+    EXPECT_TRUE(banner.instructions().text().startsWith("Zum Beenden: Esc 3 Sekunden"));
+    EXPECT_EQ(banner.closeButton().accessibleName(), "Schließen");
+}
+
+} // namespace
+} // namespace wigglepad
