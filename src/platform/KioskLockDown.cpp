@@ -85,10 +85,15 @@ void KioskLockDown::coverScreen() {
     window_->setWindowStates(Qt::WindowFullScreen);
 }
 
+// Undoes what others do to the window's state: minimising it, or taking it out of full screen
+// (a pager or a window-manager binding may ask), each once the window system has finished it.
 void KioskLockDown::windowStateChanged(Qt::WindowState state) {
-    if (state == Qt::WindowMinimized && has(PresentationOption::disableHideApplication)) {
-        // Not from inside the state change itself: let the window system finish minimising.
-        QTimer::singleShot(0, this, &KioskLockDown::restoreFromMinimised);
+    if (state == Qt::WindowMinimized) {
+        if (has(PresentationOption::disableHideApplication)) {
+            QTimer::singleShot(0, this, &KioskLockDown::restoreFromMinimised);
+        }
+    } else if (covering_ && state != Qt::WindowFullScreen) {
+        QTimer::singleShot(0, this, &KioskLockDown::coverScreen);
     }
 }
 

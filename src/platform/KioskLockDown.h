@@ -17,7 +17,7 @@ class SessionEndGuard;
 // compositor allows, Wayland:
 // - hide Dock / hide menu bar: full screen on the primary screen (_NET_WM_STATE_FULLSCREEN),
 //   with the frame set to the screen as well, since without a window manager nobody honours
-//   the full-screen state;
+//   the full-screen state; a window taken out of full screen by others goes back to it;
 // - disable process switching: the desktop's shortcuts go to the window (see KeyboardLock: a
 //   keyboard grab on X11, a shortcuts inhibitor on Wayland);
 // - disable session termination: handed to the session-end guard, when there is one;
