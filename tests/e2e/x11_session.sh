@@ -59,12 +59,17 @@ start_window_manager() {
 net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
 is_viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 
-# Settings of the run's own with a mode already chosen, so the play surface shows at once.
-use_settings_with_chosen_mode() {
+# Settings of the run's own, in a scratch config folder; use_settings_with_chosen_mode [mode]
+# writes a chosen mode (sensory by default), so the play surface shows at once.
+use_scratch_settings() {
     export XDG_CONFIG_HOME="$work/config"
+    settings_file="$XDG_CONFIG_HOME/wigglepad/wigglepad.conf"
     mkdir -p "$XDG_CONFIG_HOME/wigglepad"
-    printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=sensory\n' \
-        >"$XDG_CONFIG_HOME/wigglepad/wigglepad.conf"
+}
+use_settings_with_chosen_mode() {
+    use_scratch_settings
+    printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=%s\n' "${1:-sensory}" \
+        >"$settings_file"
 }
 
 # The program's window: the one of its name that is on screen (Qt keeps a hidden one besides).
@@ -75,3 +80,46 @@ wigglepad_window_id() {
     done
     return 1
 }
+
+# start_wigglepad <name> [command prefix...]: starts the program ($app) with its output in
+# $work/<name>.out and .err, waits for its window; sets app_pid and wid.
+start_wigglepad() {
+    local name=$1; shift
+    "$@" "$app" >"$work/$name.out" 2>"$work/$name.err" &
+    app_pid=$!
+    pids+=("$app_pid")
+    wait_for 10 wigglepad_window_id || fail "$name: no window titled Wigglepad came on screen"
+    wid=$(wigglepad_window_id)
+}
+running() { kill -0 "$app_pid" 2>/dev/null; }
+
+# expect_exit_status <status> <what>: waits for the program to end and checks how.
+expect_exit_status() {
+    local status=0
+    wait "$app_pid" || status=$?
+    [ "$status" -eq "$1" ] || fail "$2 ended it with status $status, not $1"
+}
+
+# The program still holds the screen: running, on screen, full screen, above, focused.
+expect_in_charge() {
+    running || fail "$1: the program ended"
+    is_viewable "$wid" || fail "$1: the window is not on screen"
+    wait_for 3 sh -c "xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN" ||
+        fail "$1: not full screen: $(net_wm_state "$wid")"
+    net_wm_state "$wid" | grep -q _NET_WM_STATE_ABOVE || fail "$1: not above"
+    ! net_wm_state "$wid" | grep -q _NET_WM_STATE_HIDDEN || fail "$1: minimised"
+    wait_for 3 sh -c "[ \"\$(xdotool getactivewindow)\" = $wid ]" ||
+        fail "$1: another window is active"
+}
+
+# The colour of one screen pixel, or of one pixel of a screenshot file, as "r,g,b" in 0..255.
+pixel_format='%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]'
+pixel() { import -window root -crop "1x1+$1+$2" -depth 8 -format "$pixel_format" info:; }
+shot_pixel() { convert "$work/$1.png" -crop "1x1+$2+$3" -depth 8 -format "$pixel_format" info:; }
+shot() { import -window root "$work/$1.png"; }
+# expect_pixel <x> <y> <r,g,b> <seconds> <what>: the pixel takes that colour within the time.
+expect_pixel() {
+    wait_for "$4" sh -c "[ \"\$(import -window root -crop 1x1+$1+$2 -depth 8 \
+        -format '$pixel_format' info:)\" = '$3' ]" || fail "$5: $(pixel "$1" "$2") at $1,$2"
+}
+surface_colour=250,247,242
