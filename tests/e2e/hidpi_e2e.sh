@@ -1,0 +1,211 @@
+#!/usr/bin/env bash
+# The real program on a dense screen: at a device pixel ratio of 2 (QT_SCALE_FACTOR=2 on a
+# 1920x1080 Xvfb) the window still covers the whole screen, the menu, the info banner and the exit
+# confirmation keep their sizes in logical pixels (twice as many device pixels), the exit corner
+# stays 44 logical pixels square, and text and characters are drawn at the screen's own
+# resolution rather than drawn at 1x and enlarged. Sizes that depend on text are compared with
+# the same run at ratio 1 on a 960x540 screen; that run's text, enlarged, also shows that the
+# sharpness measure tells the two apart. Usage: hidpi_e2e.sh <wigglepad binary>
+set -euo pipefail
+
+app=$1
+source "$(dirname "$0")/x11_session.sh"
+
+declare -A banner_height card_width card_height confirm_width confirm_height sharp
+
+# line_pixels <shot> <row|column> <index> <length>: one "r g b" line per pixel of a row or column.
+line_pixels() {
+    local geometry="$4x1+0+$3"
+    [ "$2" = row ] || geometry="1x$4+$3+0"
+    convert "$work/$1.png" -crop "$geometry" -depth 8 rgb:- | od -An -v -tu1 -w3
+}
+
+# runs <kind>: "start length" of each run of pixels of that kind along the line read.
+runs() {
+    awk -v kind="$1" '
+        function near(r, g, b, R, G, B) { return (r-R)^2 + (g-G)^2 + (b-B)^2 <= 27 }
+        function matches(r, g, b) {
+            if (kind == "notMenu") return !near(r, g, b, 250, 247, 242)
+            if (kind == "slate") return near(r, g, b, 64, 64, 77)
+            if (kind == "accent") return near(r, g, b, 0, 122, 255)
+            return r >= 200 && g >= 200 && b >= 200 # "light": the confirmation card, not the dim
+        }
+        { inRun = matches($1, $2, $3) }
+        inRun && !open { start = NR - 1; open = 1 }
+        !inRun && open { print start, NR - 1 - start; open = 0 }
+        END { if (open) print start, NR - start }'
+}
+longest() { sort -k2,2n | tail -n 1; }
+# extent: from the first to the last pixel of all runs read, as "start length".
+extent() { awk 'NR == 1 { s = $1 } { e = $1 + $2 } END { if (NR) print s, e - s }'; }
+
+# sharpness <shot> <geometry> <background>: of the ink's edges crossed along rows and columns, the
+# percentage that pass from background to ink through exactly one part-covered pixel. Text
+# rasterised at the screen's resolution has mostly such edges; text rasterised at half of it and
+# enlarged has none, each part-covered pixel becoming two or more.
+sharpness() {
+    convert "$work/$1.png" -crop "$2" +repage \( +clone -fill "$3" -colorize 100 \) \
+        -compose difference -composite -colorspace gray -auto-level -depth 8 -compress none pgm:- |
+        tr -s '[:space:]' '\n' | awk '
+        NR == 2 { w = $1 } NR == 3 { h = $1 } NR <= 4 { next }
+        { v[n++] = $1 < 26 ? 0 : ($1 > 229 ? 2 : 1) } # background, part-covered, ink
+        function scan(start, step, count,   i, c, partial, from) {
+            from = -1
+            for (i = 0; i < count; i++) {
+                c = v[start + i * step]
+                if (c == 1) { partial++; continue }
+                if (from >= 0 && from != c && partial > 0) { edges++; if (partial == 1) crisp++ }
+                from = c; partial = 0
+            }
+        }
+        END {
+            for (y = 0; y < h; y++) scan(y * w, 1, w)
+            for (x = 0; x < w; x++) scan(x, w, h)
+            print (edges >= 100 ? int(100 * crisp / edges) : -1)
+        }'
+}
+
+# measure_sharpness <name> <scale> <shot> <x> <y> <w> <h> <background>: the sharpness of a
+# region given in logical pixels; at scale 1 that of the region enlarged to twice its size.
+measure_sharpness() {
+    local name=$1 s=$2 image=$3 geometry="$(($6 * $2))x$(($7 * $2))+$(($4 * $2))+$(($5 * $2))"
+    if [ "$s" = 1 ]; then
+        convert "$work/$image.png" -crop "$geometry" +repage -filter Triangle -resize 200% \
+            "$work/$name-enlarged.png"
+        image=$name-enlarged geometry=$((2 * $6))x$((2 * $7))+0+0
+    fi
+    sharp[$name,$s]=$(sharpness "$image" "$geometry" "$8")
+    echo "   $name at ratio $s: ${sharp[$name,$s]}% crisp edges"
+}
+
+# The largest area that changed between two shots, as "x y w h" in device pixels.
+changed_area() {
+    convert "$work/$1.png" "$work/$2.png" -compose difference -composite -colorspace gray \
+        -threshold 4% -define connected-components:verbose=true -connected-components 8 \
+        null: | awk '$NF == "gray(255)" || $NF == "srgb(255,255,255)" { print $4, $2 }' |
+        sort -n | tail -n 1 | awk '{ split($2, g, /[x+]/); print g[3], g[4], g[1], g[2] }'
+}
+
+# The run under way: its device pixel ratio and screen size in device pixels.
+s=1 width=960 height=540
+
+start_at() {
+    s=$1 width=${2%x*} height=${2#*x}
+    start_x_server "$2"
+    start_window_manager
+    export XDG_CONFIG_HOME="$work/config-$s" # no settings: the mode menu shows
+    start_wigglepad "app-$s" env QT_SCALE_FACTOR="$s"
+    sleep 1.5
+    local geometry
+    geometry=$(xwininfo -id "$wid")
+    grep -q "Width: $width\$" <<<"$geometry" && grep -q "Height: $height\$" <<<"$geometry" ||
+        fail "ratio $s: the window does not cover the ${width}x$height screen: $geometry"
+}
+
+measure_banner() {
+    echo "== Ratio $s: the info banner over the menu"
+    shot "banner-$s"
+    read -r _ "banner_height[$s]" < <(line_pixels "banner-$s" column 4 "$height" | runs slate |
+        head -n 1)
+    measure_sharpness banner-title "$s" "banner-$s" 24 14 180 22 'rgb(64,64,77)'
+    xdotool mousemove $((922 * s)) $((30 * s)) click 1 # its close button
+    sleep 0.8
+}
+
+# Sets `cards` to the two cards' "left width" in device pixels and `middle` to their middle row.
+measure_cards() {
+    echo "== Ratio $s: the mode cards"
+    shot "menu-$s"
+    [ -z "$(line_pixels "menu-$s" column $((width - 1)) "$height" | runs notMenu)" ] ||
+        fail "ratio $s: the menu does not reach the screen's right edge from top to bottom"
+    local top left
+    read -r top "card_height[$s]" < <(line_pixels "menu-$s" column $((width * 32 / 100)) \
+        "$height" | runs notMenu | longest)
+    middle=$((top + card_height[$s] / 2))
+    cards=$(line_pixels "menu-$s" row "$middle" "$width" | runs notMenu | awk '$2 > 100')
+    [ "$(wc -l <<<"$cards")" = 2 ] || fail "ratio $s: not two mode cards side by side: $cards"
+    read -r left "card_width[$s]" <<<"$cards"
+    measure_sharpness card-title "$s" "menu-$s" $((left / s + 20)) $((top / s + 20)) 200 28 \
+        'rgb(217,235,255)'
+}
+
+start_letters_and_numbers() {
+    echo "== Ratio $s: Letters & Numbers, then Start"
+    local right_card start_button
+    right_card=$(tail -n 1 <<<"$cards" | awk '{ print $1 + int($2 / 2) }')
+    xdotool mousemove "$right_card" "$middle" click 1
+    start_button=$(line_pixels "menu-$s" column $((width / 2)) "$height" | runs accent | longest |
+        awk '{ print $1 + int($2 / 2) }')
+    xdotool mousemove $((width / 2)) "$start_button" click 1
+    sleep 1.2
+}
+
+measure_letter() {
+    echo "== Ratio $s: a typed letter on the play surface"
+    xdotool mousemove $((width - 40 * s)) $((height - 40 * s))
+    shot "before-letter-$s"
+    xdotool key W
+    sleep 0.5
+    shot "letter-$s"
+    local x y w h
+    read -r x y w h < <(changed_area "before-letter-$s" "letter-$s")
+    [ "$((w * h))" -gt $((2000 * s * s)) ] || fail "ratio $s: no letter came: ${w}x$h"
+    measure_sharpness letter "$s" "letter-$s" $((x / s)) $((y / s)) $((w / s)) $((h / s)) \
+        "rgb($surface_colour)"
+}
+
+# Clicked 4 logical pixels inside the corner's lower-left: inside it only if it is 44 logical
+# pixels square, not 44 device pixels.
+measure_confirmation() {
+    echo "== Ratio $s: five clicks in the exit corner"
+    xdotool mousemove $(((960 - 40) * s)) $((40 * s)) click --repeat 5 --delay 80 1
+    sleep 1
+    shot "confirm-$s"
+    local left top
+    read -r left "confirm_width[$s]" < <(line_pixels "confirm-$s" row $((height / 2)) "$width" |
+        runs light | extent)
+    read -r top "confirm_height[$s]" < <(line_pixels "confirm-$s" column $((width / 2)) \
+        "$height" | runs light | extent)
+    [ "${confirm_width[$s]:-0}" -gt $((100 * s)) ] || fail "ratio $s: no exit confirmation"
+    measure_sharpness confirm-title "$s" "confirm-$s" $((left / s + 40)) $((top / s + 36)) \
+        $((confirm_width[$s] / s - 80)) 34 'rgb(248,248,248)'
+}
+
+# run_at <scale> <screen size>: one run of the program, measured; the results land in the arrays.
+run_at() {
+    start_at "$1" "$2"
+    measure_banner
+    measure_cards
+    start_letters_and_numbers
+    measure_letter
+    measure_confirmation
+    kill "$app_pid"
+    wait "$app_pid" || true
+}
+
+run_at 1 960x540
+run_at 2 1920x1080
+
+# near <name> <measured> <expected> <tolerance>
+near() {
+    echo "   $1: $2 device pixels, expected $3"
+    [ "${2:-0}" -ge $(($3 - $4)) ] && [ "${2:-0}" -le $(($3 + $4)) ] ||
+        fail "$1 is $2 device pixels, not $3 (±$4)"
+}
+
+echo "== Sizes: twice as many device pixels as at ratio 1"
+near "mode card width" "${card_width[2]}" 640 2
+near "mode card height" "${card_height[2]}" 480 2
+near "info banner height" "${banner_height[2]}" $((2 * banner_height[1])) 2
+near "exit confirmation width" "${confirm_width[2]}" $((2 * confirm_width[1])) 4
+near "exit confirmation height" "${confirm_height[2]}" $((2 * confirm_height[1])) 4
+
+echo "== Sharpness: crisp at ratio 2, and the same text enlarged from ratio 1 is not"
+for name in banner-title card-title letter confirm-title; do
+    [ "${sharp[$name,2]}" -ge 50 ] ||
+        fail "$name at ratio 2: only ${sharp[$name,2]}% crisp edges; drawn at 1x and enlarged?"
+    [ "${sharp[$name,1]}" -ge 0 ] && [ "${sharp[$name,1]}" -le 30 ] ||
+        fail "$name enlarged from ratio 1: ${sharp[$name,1]}% crisp edges; the measure is blind"
+done
+
+echo "PASS"
