@@ -1,6 +1,6 @@
 #include "KeyboardLock.h"
 
-#include "KeyboardGrab.h"
+#include "InputGrab.h"
 #include "WaylandShortcutsInhibitor.h"
 
 #include <QGuiApplication>
@@ -11,7 +11,7 @@ std::unique_ptr<KeyboardLock> KeyboardLock::forPlatform(std::ostream& errors) {
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         return std::make_unique<WaylandShortcutsInhibitor>(errors);
     }
-    return std::make_unique<KeyboardGrab>(errors);
+    return std::make_unique<InputGrab>(errors);
 }
 
 } // namespace wigglepad

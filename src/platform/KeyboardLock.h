@@ -9,7 +9,8 @@ namespace wigglepad {
 
 // What keeps the desktop's own keyboard shortcuts (Alt+Tab, Super, switching workspaces) from
 // acting while the child plays, so that those keys reach the kiosk window instead: a keyboard
-// grab on X11, a shortcuts inhibitor on Wayland, whose compositors grant no grabs.
+// and pointer grab on X11 (the window manager binds clicks with modifiers too), a shortcuts
+// inhibitor on Wayland, whose compositors grant no grabs.
 class KeyboardLock {
 public:
     // The lock the running display platform offers (QGuiApplication::platformName()).

@@ -40,6 +40,16 @@ for combo in alt+Tab super super+d alt+Escape ctrl+alt+Right ctrl+alt+Left alt+F
     attempt "$combo" xdotool key --clearmodifiers "$combo"
 done
 
+echo "== The window manager's modifier clicks stay with the program"
+with_keys() { local keys=$1; shift; xdotool keydown "$keys"; "$@"; xdotool keyup "$keys"; }
+alt_drag() { xdotool mousedown 1 mousemove 900 700 mousemove 700 500 mouseup 1; }
+attempt "Alt+wheel" with_keys alt xdotool click 4 click 5 click 5
+attempt "Ctrl+Alt+wheel" with_keys ctrl+alt xdotool click 5
+attempt "Alt+Shift+wheel" with_keys alt+shift xdotool click 5
+attempt "Alt+middle click" with_keys alt xdotool click 2
+attempt "Alt+right drag" with_keys alt xdotool mousedown 3 mousemove 1200 900 mouseup 3
+attempt "Alt+left drag" with_keys alt alt_drag
+
 echo "== Requests from outside are refused or undone"
 attempt "a close request" wmctrl -c Wigglepad
 attempt "a close request by id" wmctrl -i -c "$wid"

@@ -1,4 +1,4 @@
-#include "KeyboardGrab.h"
+#include "InputGrab.h"
 
 #include <chrono>
 #include <ostream>
@@ -12,18 +12,18 @@ constexpr int kFailuresBeforeTelling = 6;
 
 } // namespace
 
-KeyboardGrab::KeyboardGrab(std::ostream& errors)
+InputGrab::InputGrab(std::ostream& errors)
     : errors_(errors) {
     retry_.setInterval(kRetryInterval);
-    connect(&retry_, &QTimer::timeout, this, &KeyboardGrab::retake);
+    connect(&retry_, &QTimer::timeout, this, &InputGrab::retake);
 }
 
-void KeyboardGrab::setWindow(QWindow* window) {
+void InputGrab::setWindow(QWindow* window) {
     window_ = window;
     retake();
 }
 
-void KeyboardGrab::setWanted(bool wanted) {
+void InputGrab::setWanted(bool wanted) {
     wanted_ = wanted;
     if (wanted_) {
         retake();
@@ -32,16 +32,16 @@ void KeyboardGrab::setWanted(bool wanted) {
     retry_.stop();
     failuresInARow_ = 0;
     if (held_ && window_) {
-        window_->setKeyboardGrabEnabled(false);
+        grab(false);
     }
     held_ = false;
 }
 
-void KeyboardGrab::retake() {
+void InputGrab::retake() {
     if (!wanted_ || !window_ || !window_->isExposed()) {
         return;
     }
-    held_ = window_->setKeyboardGrabEnabled(true);
+    held_ = grab(true);
     if (held_) {
         retry_.stop();
         failuresInARow_ = 0;
@@ -50,7 +50,13 @@ void KeyboardGrab::retake() {
     failed();
 }
 
-void KeyboardGrab::failed() {
+bool InputGrab::grab(bool on) {
+    const bool keyboard = window_->setKeyboardGrabEnabled(on);
+    const bool pointer = window_->setMouseGrabEnabled(on);
+    return keyboard && pointer;
+}
+
+void InputGrab::failed() {
     if (!retry_.isActive()) {
         retry_.start();
     }
@@ -58,8 +64,8 @@ void KeyboardGrab::failed() {
         return;
     }
     failureReported_ = true;
-    errors_ << "wigglepad: cannot grab the keyboard (another program holds it, or grabs are "
-               "turned off); desktop shortcuts such as Alt+Tab stay active.\n";
+    errors_ << "wigglepad: cannot grab the keyboard and pointer (another program holds them, or "
+               "grabs are turned off); desktop shortcuts such as Alt+Tab stay active.\n";
     errors_.flush();
 }
 
