@@ -13,7 +13,7 @@ namespace wigglepad {
 
 namespace {
 
-constexpr qreal kGlowDiameter = 52.0;
+constexpr qreal kGlowDiameter = 2 * kCursorMarkerReach;
 constexpr double kGlowOpacity = 0.25;
 constexpr qreal kTipRadius = 18.0;
 constexpr qreal kNotchRadius = 8.0;

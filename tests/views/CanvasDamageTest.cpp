@@ -1,9 +1,10 @@
-// Which part of the canvas a frame repaints: the bubbles' squares while only bubbles drift,
-// everything once anything else is shown, and the leftovers of the frame before.
+// Which part of the canvas a frame repaints: the squares of the bubbles and the cursor while
+// only they are shown, everything once anything else is, and the leftovers of the frame before.
 #include "CanvasDamage.h"
 
 #include "MemorySettingsStore.h"
 #include "PlayStateOnFakes.h"
+#include "drawCursorMarker.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,12 @@ protected:
         });
     }
 
+    static QRect squareAround(Point at, double reach) {
+        return QRectF(at.x - reach, at.y - reach, 2 * reach, 2 * reach).toAlignedRect();
+    }
     // The square a bubble's drawing stays within.
     static QRect square(Point at, double radius) {
-        const double reach = radius + CanvasDamage::kBubbleMargin;
-        return QRectF(at.x - reach, at.y - reach, 2 * reach, 2 * reach).toAlignedRect();
+        return squareAround(at, radius + CanvasDamage::kBubbleMargin);
     }
 
     MemorySettingsStore settings;
@@ -51,15 +54,22 @@ TEST_F(CanvasDamageTest, DriftingBubblesRepaintWhereTheyAreAndWhereTheyWere) {
     EXPECT_FALSE(repainted.contains(QPoint(640, 100)));
 }
 
+TEST_F(CanvasDamageTest, ACursorRepaintsItsSquareWhereItIsAndWhereItWas) {
+    damage.next(state, kCanvas);
+    state.cursorPosition.set(Point{500, 500});
+    const double reach = kCursorMarkerReach + CanvasDamage::kCursorMargin;
+    EXPECT_EQ(damage.next(state, kCanvas),
+              QRegion(square({200, 200}, 40)) + squareAround({500, 500}, reach));
+    state.cursorPosition.set(std::nullopt);
+    EXPECT_EQ(damage.next(state, kCanvas),
+              QRegion(square({200, 200}, 40)) + squareAround({500, 500}, reach))
+        << "the cursor must be wiped away";
+    EXPECT_EQ(damage.next(state, kCanvas), QRegion(square({200, 200}, 40)));
+}
+
 TEST_F(CanvasDamageTest,
        AnythingBesidesBubblesOrAnInvalidationRepaintsTheWholeCanvasAndOnceMoreAfterIt) {
     damage.next(state, kCanvas);
-    state.cursorPosition.set(Point{500, 500});
-    EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole));
-    state.cursorPosition.set(std::nullopt);
-    EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole)) << "the cursor must be wiped away";
-    EXPECT_EQ(damage.next(state, kCanvas), QRegion(square({200, 200}, 40)));
-
     state.exitProgress.set(0.2);
     EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole)) << "a hold bar";
     state.exitProgress.set(0.0);

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QBackingStore>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace wigglepad {
@@ -260,6 +261,8 @@ TEST_F(PlayViewTest, FramesThatRepaintOnlyDriftingBubblesLeaveTheScreenAsAWholeR
             for (Bubble& bubble : bubbles)
                 bubble.position = bubble.position + Point{0.7, -0.45};
         });
+        // The cursor moves, then rests for the last frames.
+        state.cursorPosition.set(Point{800.0 + 1.3 * std::min(frame, 30), 500.0});
         timers.advance(TimerService::Seconds(1.0 / 60.0));
         QCoreApplication::processEvents();
     }
@@ -272,7 +275,7 @@ TEST_F(PlayViewTest, FramesThatRepaintOnlyDriftingBubblesLeaveTheScreenAsAWholeR
     for (int y = 0; y < whole.height(); ++y)
         for (int x = 0; x < whole.width(); ++x)
             differing += near(shown.pixelColor(x, y), whole.pixelColor(x, y), 2) ? 0 : 1;
-    EXPECT_EQ(differing, 0) << "smears left behind by bubbles that moved on";
+    EXPECT_EQ(differing, 0) << "smears left behind by bubbles and a cursor that moved on";
     EXPECT_TRUE(near(shown.pixelColor(kWindow.width() / 2, kWindow.height() - 2), kSurface, 1));
     EXPECT_GT(view.canvas().frameTime(), start + 0.6) << "painted at the frame clock's time";
     EXPECT_LE(view.canvas().frameTime(), clock.now());
