@@ -1,0 +1,22 @@
+#pragma once
+
+#include <sys/types.h>
+
+namespace wigglepad {
+
+// What a running process has used so far, read from /proc.
+class ProcessUsage {
+public:
+    explicit ProcessUsage(pid_t pid)
+        : pid_(pid) {}
+
+    // User and system time of the whole process, all threads, in seconds.
+    double cpuSeconds() const;
+    // The most resident memory it has held, in MiB.
+    double peakRssMiB() const;
+
+private:
+    pid_t pid_;
+};
+
+} // namespace wigglepad
