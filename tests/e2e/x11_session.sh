@@ -112,10 +112,9 @@ expect_in_charge() {
         fail "$1: another window is active"
 }
 
-# The colour of one screen pixel, or of one pixel of a screenshot file, as "r,g,b" in 0..255.
+# The colour of one screen pixel as "r,g,b" in 0..255, and a screenshot into the scratch folder.
 pixel_format='%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]'
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 -format "$pixel_format" info:; }
-shot_pixel() { convert "$work/$1.png" -crop "1x1+$2+$3" -depth 8 -format "$pixel_format" info:; }
 shot() { import -window root "$work/$1.png"; }
 # expect_pixel <x> <y> <r,g,b> <seconds> <what>: the pixel takes that colour within the time.
 expect_pixel() {
