@@ -105,12 +105,12 @@ void AppDelegate::applySwipeSetting() {
 void AppDelegate::installEventMonitors() {
     QWindow& window = window_->handle();
     const std::weak_ptr<AppDelegate> weak = weak_from_this();
-    auto* monitor =
-        new EventMonitor(window, KeyboardLayout::forDisplay(), [weak](const InputEvent& event) {
-            const auto self = weak.lock();
-            return self ? InputRouter(*self).route(event)
-                        : InputRouter::withoutDelegate(event.kind);
-        });
+    auto* monitor = new EventMonitor(window, std::make_unique<DisplayKeyboard>(),
+                                     [weak](const InputEvent& event) {
+                                         const auto self = weak.lock();
+                                         return self ? InputRouter(*self).route(event)
+                                                     : InputRouter::withoutDelegate(event.kind);
+                                     });
     monitor->setParent(&window);
     QObject::connect(&window, &QWindow::activeChanged, monitor, [weak, &window] {
         if (const auto self = weak.lock(); self && !window.isActive())

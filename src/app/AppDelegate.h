@@ -128,7 +128,6 @@ private:
     bool mDown_ = false;                        // M is held
     std::unique_ptr<RepeatingTimer> menuTimer_; // the M hold's timer, while it runs
     std::optional<TimeStamp> menuStart_;        // when the current M hold began
-    static constexpr VirtualKeyCode mKeyCode = kMKeyCode;
     std::unique_ptr<RepeatingTimer> tickTimer_; // the 60 Hz tick, from launch on
     TimeStamp lastMouse_ = kDistantPast;        // when the last trail point came from the pointer
     bool allowTermination_ = false;             // set only by the quit sequence

@@ -50,6 +50,26 @@ xkb_keymap* loadX11Keymap(xkb_context* context) {
                                           XKB_KEYMAP_COMPILE_NO_FLAGS);
 }
 
+std::optional<std::uint8_t> x11XkbEventBase() {
+    xcb_connection_t* connection = x11Connection();
+    const xcb_query_extension_reply_t* xkb =
+        connection != nullptr ? xcb_get_extension_data(connection, &xcb_xkb_id) : nullptr;
+    if (xkb == nullptr || xkb->present == 0) {
+        return std::nullopt;
+    }
+    return xkb->first_event;
+}
+
+bool isX11KeymapChange(const void* xcbEvent, std::uint8_t xkbEventBase) {
+    // Every XKB event shares one event number; its own kind follows in the next byte.
+    const auto* event = static_cast<const xcb_xkb_map_notify_event_t*>(xcbEvent);
+    constexpr std::uint8_t kSentByClient = 0x80;
+    if ((event->response_type & ~kSentByClient) != xkbEventBase) {
+        return false;
+    }
+    return event->xkbType == XCB_XKB_NEW_KEYBOARD_NOTIFY || event->xkbType == XCB_XKB_MAP_NOTIFY;
+}
+
 bool useX11DetectableAutoRepeat() {
     xcb_connection_t* connection = x11Connection();
     if (connection == nullptr) {

@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
     wireShell(shell, handle);
     shell.setPresentationOptions(optionsFromArguments());
     shell.activate();
-    const EventMonitor monitor(handle, KeyboardLayout::forDisplay(), reportKeys);
+    const EventMonitor monitor(handle, std::make_unique<DisplayKeyboard>(), reportKeys);
     // Installed last, so it sees each key before the monitor swallows it.
     QtKeyReporter qtKeys;
     handle.installEventFilter(&qtKeys);
