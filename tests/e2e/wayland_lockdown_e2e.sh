@@ -3,10 +3,14 @@
 # bindings leave marker files, typed at with wtype's virtual keyboard. While the probe holds the
 # shortcuts inhibitor, Alt+Tab and Super+D reach the probe and no binding runs; once the
 # options are 0 the bindings run again. When no compositor can run here the test says why and
-# is skipped (status 77). Usage: wayland_lockdown_e2e.sh <lock-down probe>
+# is skipped (status 77). Then the real program reads keys through the keymap the compositor
+# sends: wtype's virtual keyboard sends one of its own for each run, holding only the keys it
+# types, so a program keeping a keymap of its own (or the first one it got) reads other keys.
+# Usage: wayland_lockdown_e2e.sh <lock-down probe> <wigglepad binary>
 set -euo pipefail
 
 probe=$1
+app=$2
 # Only the scratch directory, cleanup and waiting helpers: no X server is started.
 source "$(dirname "$0")/x11_session.sh"
 
@@ -34,8 +38,9 @@ if [ "$(id -u)" -eq 0 ]; then
     chown "$user" "$runtime"
 fi
 chmod 700 "$runtime"
-# The user may not reach the build directory: the probe runs from a copy.
+# The user may not reach the build directory: the probe and the program run from copies.
 cp "$probe" "$runtime/probe"
+cp "$app" "$runtime/wigglepad"
 
 # A command prefix: as the compositor's user, in its session (a prefix, not a function, so that
 # $! of a command started in the background is the command itself).
@@ -103,5 +108,24 @@ wait "$probe_pid" || status=$?
 if grep -q "cannot pass its shortcuts" "$work/probe.err"; then
     fail "the probe said the compositor lacks the protocol"
 fi
+
+echo "== The real program types with the compositor's keymap, and follows it"
+mkdir -p "$runtime/config/wigglepad"
+printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=lettersNumbers\n' \
+    >"$runtime/config/wigglepad/wigglepad.conf"
+[ -z "${as_user[*]}" ] || chown -R "$user" "$runtime/config"
+"${in_session[@]}" XDG_CONFIG_HOME="$runtime/config" QT_QPA_PLATFORM=wayland \
+    QT_LOGGING_RULES=wigglepad.input.debug=true "$runtime/wigglepad" 2>"$work/app.err" &
+pids+=($!)
+sway_socket=$(ls "$runtime"/sway-ipc.*.sock)
+wait_for 10 sh -c "${in_session[*]} SWAYSOCK=$sway_socket swaymsg -t get_tree | grep -q Wigglepad" ||
+    fail "the program's window did not come up"
+# Escape first, so that it has Escape's key code in wtype's keymap; the letters come after it.
+for letter in a q m; do
+    "${in_session[@]}" wtype -s 300 -k Escape "$letter"
+done
+wait_for 3 grep -q "(the M key)" "$work/app.err" || fail "m did not read as the M key"
+spawned=$(sed -n 's/^wigglepad.input: spawned //p' "$work/app.err" | paste -sd ' ')
+[ "$spawned" = '"A" "Q"' ] || fail "the letters a q m spawned '$spawned', not '\"A\" \"Q\"'"
 
 echo "PASS"
