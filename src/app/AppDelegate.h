@@ -5,7 +5,6 @@
 #include "SystemShell.h"
 #include "TimeStamp.h"
 #include "TimerService.h"
-#include "VirtualKeyCode.h"
 
 #include <cstdint>
 #include <memory>
