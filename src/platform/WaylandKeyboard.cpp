@@ -56,7 +56,7 @@ std::unique_ptr<WaylandKeyboard> WaylandKeyboard::forApplication() {
 
 WaylandKeyboard::~WaylandKeyboard() {
     // Without the application its connection to the compositor is gone, and with it every proxy.
-    if (QGuiApplication::instance() == nullptr) {
+    if (QGuiApplication::instance() == nullptr || seat_ == nullptr) {
         return;
     }
     if (keyboard_ != nullptr) {
