@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyboardLock.h"
+#include "MonitorCovers.h"
 #include "PresentationOptions.h"
 
 #include <QObject>
@@ -19,7 +20,8 @@ class SessionEndGuard;
 //   with the frame set to the screen as well, since without a window manager nobody honours
 //   the full-screen state; a window taken out of full screen by others goes back to it;
 // - disable process switching: the desktop's shortcuts go to the window (see KeyboardLock: a
-//   keyboard grab on X11, a shortcuts inhibitor on Wayland);
+//   keyboard grab on X11, with the pointer kept on the window, a shortcuts inhibitor on
+//   Wayland), and every other monitor is covered in the ground colour (see MonitorCovers);
 // - disable session termination: handed to the session-end guard, when there is one;
 // - disable hiding: a minimised window is brought back at once.
 // Attaching a window makes it borderless and keeps it above others (_NET_WM_STATE_ABOVE), the
@@ -28,7 +30,8 @@ class KioskLockDown final : public QObject {
 public:
     KioskLockDown(std::ostream& errors, SessionEndGuard* sessionEndGuard);
 
-    void attachWindow(QWindow& window);
+    // `ground` is the colour that covers the other monitors.
+    void attachWindow(QWindow& window, const QColor& ground);
     void apply(PresentationOptions options);
     PresentationOptions options() const { return options_; }
 
@@ -50,6 +53,7 @@ private:
     PresentationOptions options_ = kNoPresentationOptions;
     bool covering_ = false;
     std::unique_ptr<KeyboardLock> keyboard_;
+    MonitorCovers covers_;
     SessionEndGuard* sessionEndGuard_;
 };
 

@@ -20,6 +20,7 @@
 #include "QtSystemShell.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QSocketNotifier>
@@ -122,7 +123,7 @@ void followCommands(QtSystemShell& shell) {
 }
 
 void wireShell(QtSystemShell& shell, QWindow& window) {
-    shell.attachWindow(window);
+    shell.attachWindow(window, QColor::fromRgbF(0.98f, 0.97f, 0.95f)); // the play surface's
     shell.setTerminationDelegate({[] {
                                       report("quit refused");
                                       return false;
