@@ -40,6 +40,7 @@ void KioskLockDown::apply(PresentationOptions options) {
     const bool lockedIn = has(PresentationOption::disableProcessSwitching);
     keyboard_->setWanted(lockedIn);
     covers_.setWanted(lockedIn && window_);
+    watchdog_.setArmed(options != kNoPresentationOptions);
     if (sessionEndGuard_ != nullptr) {
         sessionEndGuard_->setHoldingOff(has(PresentationOption::disableSessionTermination));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyboardLock.h"
+#include "MainLoopWatchdog.h"
 #include "MonitorCovers.h"
 #include "PresentationOptions.h"
 
@@ -24,6 +25,7 @@ class SessionEndGuard;
 //   Wayland), and every other monitor is covered in the ground colour (see MonitorCovers);
 // - disable session termination: handed to the session-end guard, when there is one;
 // - disable hiding: a minimised window is brought back at once.
+// Any option at all arms the watchdog that ends the program should its main loop stop.
 // Attaching a window makes it borderless and keeps it above others (_NET_WM_STATE_ABOVE), the
 // equivalent of a screen-saver window level; that outlasts the options, like a window level.
 class KioskLockDown final : public QObject {
@@ -54,6 +56,7 @@ private:
     bool covering_ = false;
     std::unique_ptr<KeyboardLock> keyboard_;
     MonitorCovers covers_;
+    MainLoopWatchdog watchdog_;
     SessionEndGuard* sessionEndGuard_;
 };
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The X11 lock-down end to end: a stand-in kiosk window on Xvfb, first without a window
-# manager, then under openbox, at last on two monitors.
+# manager, then under openbox, at last on two monitors and with its main loop stalled.
 # Usage: lockdown_e2e.sh <lock-down probe>
 set -euo pipefail
 
@@ -138,5 +138,17 @@ echo "options 490" >&4
 expect_pixel 960 400 "$surface_colour" 5 "monitors: not covered again at 490"
 wait_for 5 sh -c "[ \$(xdotool getmouselocation --shell | sed -n 's/^X=//p') -lt 640 ]" ||
     fail "monitors: the grab did not bring the pointer back onto the window"
+
+echo "== A stalled main loop ends the program within the watchdog's 10 s"
+ulimit -c 0 # no core file from the abort
+echo "stall 60" >&4
+stalled_at=$SECONDS
+status=0
+wait "$probe_pid" || status=$?
+[ $((SECONDS - stalled_at)) -le 13 ] || fail "stall: it took $((SECONDS - stalled_at)) s to end"
+[ "$status" -eq 134 ] || fail "stall: ended with status $status, not by the abort"
+grep -q "stopped responding" "$work/monitors.err" || fail "stall: nothing said on stderr"
+xdotool mousemove 1000 400
+[ "$(pointer_x)" -eq 1000 ] || fail "stall: the pointer is still held"
 
 echo "PASS"
