@@ -15,7 +15,7 @@ KioskLockDown::KioskLockDown(std::ostream& errors, SessionEndGuard* sessionEndGu
 
 void KioskLockDown::attachWindow(QWindow& window, const QColor& ground) {
     window_ = &window;
-    covers_.setColour(ground);
+    covers_.setKioskWindow(window, ground);
     constexpr Qt::WindowFlags kKioskFlags = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
     if ((window.flags() & kKioskFlags) != kKioskFlags) {
         window.setFlags(window.flags() | kKioskFlags);
@@ -39,7 +39,7 @@ void KioskLockDown::apply(PresentationOptions options) {
     coverScreen();
     const bool lockedIn = has(PresentationOption::disableProcessSwitching);
     keyboard_->setWanted(lockedIn);
-    covers_.setWanted(lockedIn && window_);
+    covers_.setWanted(lockedIn);
     watchdog_.setArmed(options != kNoPresentationOptions);
     if (sessionEndGuard_ != nullptr) {
         sessionEndGuard_->setHoldingOff(has(PresentationOption::disableSessionTermination));

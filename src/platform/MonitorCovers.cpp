@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <QWindow>
 
 namespace wigglepad {
 
@@ -17,22 +16,20 @@ constexpr Qt::WindowFlags kCoverFlags = Qt::Window | Qt::FramelessWindowHint |
 
 MonitorCovers::MonitorCovers(std::function<void()> onCoverActivated)
     : onCoverActivated_(std::move(onCoverActivated)) {
-    const auto follow = [this] {
-        if (wanted_)
-            rebuild();
-    };
     auto* application = qGuiApp;
-    connect(application, &QGuiApplication::screenAdded, this, follow);
-    connect(application, &QGuiApplication::screenRemoved, this, follow);
-    connect(application, &QGuiApplication::primaryScreenChanged, this, follow);
+    connect(application, &QGuiApplication::screenAdded, this, &MonitorCovers::rebuild);
+    connect(application, &QGuiApplication::screenRemoved, this, &MonitorCovers::rebuild);
 }
 
 MonitorCovers::~MonitorCovers() = default;
 
-void MonitorCovers::setColour(const QColor& colour) {
-    colour_ = colour;
-    if (wanted_)
-        rebuild();
+void MonitorCovers::setKioskWindow(QWindow& kiosk, const QColor& ground) {
+    if (kiosk_)
+        kiosk_->disconnect(this);
+    kiosk_ = &kiosk;
+    colour_ = ground;
+    connect(&kiosk, &QWindow::screenChanged, this, &MonitorCovers::rebuild);
+    rebuild();
 }
 
 void MonitorCovers::setWanted(bool wanted) {
@@ -44,11 +41,11 @@ void MonitorCovers::setWanted(bool wanted) {
 
 void MonitorCovers::rebuild() {
     covers_.clear();
-    if (!wanted_)
+    if (!wanted_ || !kiosk_ || !kiosk_->screen())
         return;
-    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect played = kiosk_->screen()->geometry();
     for (QScreen* screen : QGuiApplication::screens())
-        if (screen != primary)
+        if (!screen->geometry().intersects(played))
             cover(screen);
 }
 
