@@ -3,6 +3,7 @@
 #include "X11Connection.h"
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
@@ -60,9 +61,10 @@ void InputGrab::retake() {
     failed();
 }
 
+// Grabs turned off (Qt's -nograb) refuse the keyboard; the pointer then stays free as well.
 bool InputGrab::grab(bool on) {
     const bool keyboard = window_->setKeyboardGrabEnabled(on);
-    const bool pointer = grabPointer(on);
+    const bool pointer = (keyboard || !on) && grabPointer(on);
     return keyboard && pointer;
 }
 
