@@ -70,7 +70,7 @@ bool AppDelegate::setupWindow() {
     if (!frame)
         return false;
     window_ = std::make_unique<KioskWindow>(*frame);
-    services_.shell.attachWindow(window_->handle());
+    services_.shell.attachWindow(window_->handle(), kSurfaceColour);
     window_->setContentView(new PlayView(
         state_, kSurfaceColour,
         {services_.clock, services_.timers, services_.settings, services_.notifications}));

@@ -1,7 +1,7 @@
 #include "X11Keyboard.h"
 
-#include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
+#include "X11Connection.h"
+
 #include <cstdlib>
 #include <memory>
 #include <xkbcommon/xkbcommon-x11.h>
@@ -16,15 +16,7 @@ namespace {
 
 // The application's X connection with XKB ready on it, or null.
 xcb_connection_t* x11Connection() {
-    const auto* application = qGuiApp;
-    auto* x11 = application != nullptr
-                    ? application->nativeInterface<QNativeInterface::QX11Application>()
-                    : nullptr;
-    if (x11 == nullptr) {
-        return nullptr;
-    }
-    // The offscreen platform offers the interface too, without a connection behind it.
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection = applicationX11Connection();
     if (connection == nullptr) {
         return nullptr;
     }

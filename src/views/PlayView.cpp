@@ -49,7 +49,7 @@ void PlayView::buildLayers(const QColor& bg, Services services) {
     menuFade_ = new Transition(menu_, Transition::Kind::opacity);
     exitConfirm_ = new ExitConfirmOverlay(
         [&notifications = services.notifications] { notifications.post(kExitNotification); },
-        [this] { state_.showExitConfirm.set(false); }, this);
+        [this] { state_.showExitConfirm.set(false); }, services.timers, this);
     exitConfirm_->hide();
     exitConfirm_->setBackdrop(
         [this](QPainter& painter, QSizeF surface) { canvas_->paintSurface(painter, surface); });

@@ -4,6 +4,7 @@
 #include "ControlRow.h"
 #include "ExitConfirmOverlay.h"
 #include "InfoBanner.h"
+#include "ManualTimerService.h"
 #include "MemorySettingsStore.h"
 #include "MenuView.h"
 #include "ModeCard.h"
@@ -112,7 +113,8 @@ TEST(LocalisedTextsTest, TheLocaleChoosesTheLanguageEnglishStandsInForTheRestAnd
 
 TEST(LocalisedTextsTest, GermanConfirmationAndBannerSpeakGerman) {
     const Translations german(QLocale(QLocale::German, QLocale::Germany));
-    const ExitConfirmOverlay overlay([] {}, [] {});
+    ManualTimerService timers;
+    const ExitConfirmOverlay overlay([] {}, [] {}, timers);
     QStringList texts;
     for (const QLabel* label : overlay.findChildren<QLabel*>())
         texts << label->text();

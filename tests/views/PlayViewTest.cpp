@@ -167,8 +167,9 @@ TEST_F(PlayViewTest, ClicksOnTheConfirmationsBackdropDoNothing) {
     EXPECT_EQ(view.tapZone().tapCount(), 0);
 }
 
-// No default button and no cancel key; Tab and Space serve an adult at the keyboard.
-TEST_F(PlayViewTest, OnTheConfirmationReturnAndEscapeDoNothingWhileTabAndSpaceWork) {
+// A child mashing keys never presses Exit: the keyboard reaches Cancel only, and Return and
+// Escape do nothing.
+TEST_F(PlayViewTest, OnTheConfirmationNoKeyPressesExitWhileTabAndSpacePressCancel) {
     view.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
     setFlags(false, true, false);
@@ -176,18 +177,36 @@ TEST_F(PlayViewTest, OnTheConfirmationReturnAndEscapeDoNothingWhileTabAndSpaceWo
         QTest::keyClick(QApplication::focusWidget(), key);
         return QApplication::focusWidget();
     };
-    EXPECT_EQ(type(Qt::Key_Tab), &confirmButton("Cancel"));
-    EXPECT_EQ(type(Qt::Key_Tab), &confirmButton("Exit"));
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        type(key);
+    for (const Qt::Key key :
+         {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left,
+          Qt::Key_Up, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        EXPECT_EQ(type(key), &confirmButton("Cancel")) << key;
     EXPECT_EQ(exitPosts, 0);
+    EXPECT_TRUE(state.showExitConfirm.get());
     type(Qt::Key_Space);
-    EXPECT_EQ(exitPosts, 1);
-    EXPECT_EQ(type(Qt::Key_Tab), &confirmButton("Cancel")) << "round again";
-    type(Qt::Key_Space);
-    EXPECT_FALSE(state.showExitConfirm.get());
+    EXPECT_FALSE(state.showExitConfirm.get()) << "Cancel pressed";
     settle();
     EXPECT_EQ(QApplication::focusWidget(), nullptr) << "no focus left behind";
+    EXPECT_EQ(exitPosts, 0);
+}
+
+// Only the pointer on the card counts as someone attending; the corner under the backdrop
+// does not.
+TEST_F(PlayViewTest, AnUnattendedConfirmationCancelsItselfAfter15Seconds) {
+    const std::size_t timersOfThePlay = timers.runningTimerCount();
+    setFlags(false, true, false);
+    const QPoint card = view.exitConfirm().cardGeometry().center();
+    timers.advance(TimerService::Seconds(14.0));
+    QTest::mouseMove(view.windowHandle(), card);
+    timers.advance(TimerService::Seconds(14.0));
+    QTest::mouseMove(view.windowHandle(), QPoint(view.width() - 1, 0));
+    EXPECT_TRUE(state.showExitConfirm.get()) << "the move on the card started the count again";
+    timers.advance(TimerService::Seconds(1.5));
+    EXPECT_FALSE(state.showExitConfirm.get());
+    EXPECT_EQ(exitPosts, 0);
+    settle();
+    EXPECT_FALSE(shown(view.exitConfirm()));
+    EXPECT_EQ(timers.runningTimerCount(), timersOfThePlay) << "the count ends with the overlay";
 }
 
 // What lies behind is dimmed, and shows through the centred card as a soft tint.
