@@ -44,6 +44,7 @@ CharacterImageCache::Rendered CharacterImageCache::render(const Key& key) {
     const QString text = QString::fromStdString(key.character);
     QPainterPath outline;
     outline.addText(baselineOrigin(font, text), font, text);
+    outline.setFillRule(Qt::WindingFill); // where strokes of a glyph overlap they stay inked
     const QRectF ink =
         outline.boundingRect().adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
     const qreal dpr = key.devicePixelRatioPercent / 100.0;
