@@ -12,13 +12,12 @@ class BalancedLabel : public QLabel {
 public:
     explicit BalancedLabel(const QString& text, QWidget* parent = nullptr);
 
-    // The width the lines are broken at when the label is `width` wide.
-    int balancedWidth(int width) const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The width the lines are broken at when the label is `width` wide.
+    int balancedWidth(int width) const;
     int textHeight(int width) const;
 };
 

@@ -99,10 +99,6 @@ MenuView::~MenuView() {
     state_.objectWillChange.unsubscribe(subscription_);
 }
 
-double MenuView::gapScale() const {
-    return column_->gapScale();
-}
-
 void MenuView::setTopInset(int height) {
     if (height == topInset_)
         return;

@@ -43,11 +43,6 @@ public:
              NotificationCenter& notifications, QWidget* parent = nullptr);
     ~MenuView() override;
 
-    // The fraction of their set heights the gaps between the sections have now.
-    double gapScale() const;
-    // The fraction of its set size the whole column is built at: 1 unless the room is too short.
-    double contentScale() const { return scale_; }
-
     // The height at the top of the menu that a layer above it covers; 0 when nothing does.
     void setTopInset(int height);
 
