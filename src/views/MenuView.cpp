@@ -196,30 +196,36 @@ QWidget* MenuView::makeCardRow() {
     return row;
 }
 
-// The texts on the left, the switch at the right end of the row.
 QWidget* MenuView::makeSwipeSwitch() {
-    auto* row = new QWidget;
-    row->setFixedWidth(scaled(kFrameMaxWidth));
+    swipeSwitch_ = new SwitchToggle;
+    swipeSwitch_->setChecked(state_.allowSwipe.get());
+    connect(swipeSwitch_, &QAbstractButton::clicked, this, &MenuView::setSwipeAllowed);
+    // With the switch on the grabs are released, so the desktop's own ways of switching work.
+    return makeSwitchRow(tr("Allow switching away"),
+                         tr("Lets adults leave Wigglepad with the desktop's own shortcuts and "
+                            "gestures (Alt+Tab, Super, workspace swipes)."),
+                         swipeSwitch_);
+}
+
+// The title and the help on the left, the switch at the right end of the row.
+QWidget* MenuView::makeSwitchRow(const QString& title, const QString& help, SwitchToggle* toggle) {
+    toggle->setFixedSize(toggle->sizeHint() * scale_);
+    toggle->setFocusPolicy(Qt::TabFocus);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(scaled(kSwitchTextSpacing));
-    // With the switch on the grabs are released, so the desktop's own ways of switching work.
-    texts->addWidget(styledLabel(tr("Allow switching away"),
-                                 scaled(TypeScale::font(TextStyle::headline)), ink_));
-    QLabel* help = styledLabel(tr("Lets adults leave Wigglepad with the desktop's own shortcuts "
-                                  "and gestures (Alt+Tab, Super, workspace swipes)."),
-                               scaled(TypeScale::font(TextStyle::caption)), muted_);
-    help->setWordWrap(true);
-    texts->addWidget(help);
-    swipeSwitch_ = new SwitchToggle;
-    swipeSwitch_->setFixedSize(swipeSwitch_->sizeHint() * scale_);
-    swipeSwitch_->setChecked(state_.allowSwipe.get());
-    swipeSwitch_->setFocusPolicy(Qt::TabFocus);
-    connect(swipeSwitch_, &QAbstractButton::clicked, this, &MenuView::setSwipeAllowed);
+    texts->addWidget(styledLabel(title, scaled(TypeScale::font(TextStyle::headline)), ink_));
+    QLabel* helpLabel = styledLabel(help, scaled(TypeScale::font(TextStyle::caption)), muted_);
+    helpLabel->setWordWrap(true);
+    // Fixed, so that the column reckons the wrapped help's height at the width it is given.
+    helpLabel->setFixedWidth(scaled(kFrameMaxWidth) - toggle->width() - scaled(kSwitchBesideText));
+    texts->addWidget(helpLabel);
+    auto* row = new QWidget;
+    row->setFixedWidth(scaled(kFrameMaxWidth));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(scaled(kSwitchBesideText));
     layout->addLayout(texts, 1);
-    layout->addWidget(swipeSwitch_, 0, Qt::AlignVCenter);
+    layout->addWidget(toggle, 0, Qt::AlignVCenter);
     return row;
 }
 

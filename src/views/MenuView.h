@@ -56,6 +56,7 @@ private:
     void buildSections();
     QWidget* makeCardRow();
     QWidget* makeSwipeSwitch();
+    QWidget* makeSwitchRow(const QString& title, const QString& help, SwitchToggle* toggle);
     QWidget* makeStartButton();
     QWidget* makeAdultControls();
     int scaled(int length) const;

@@ -29,6 +29,7 @@ namespace {
 const QColor kInk = QColor::fromRgbF(0.18f, 0.18f, 0.24f);
 const QColor kMuted = QColor::fromRgbF(0.45f, 0.45f, 0.52f);
 constexpr int kButtonLabelWidth = 100; // the confirmation's buttons keep their labels this wide
+constexpr int kBannerHeight = 88;      // the German banner's height, 1280 points wide
 
 bool fromData(const QWidget* widget) {
     for (; widget; widget = widget->parentWidget())
@@ -37,12 +38,14 @@ bool fromData(const QWidget* widget) {
     return false;
 }
 
-// The menu as the program builds it at start, after the translation for `locale` is in.
+// The menu as the program builds it at start, after the translation for `locale` is in, on a
+// 1280x720 laptop screen under the welcome banner, where it must shrink to fit.
 struct LocalisedMenu {
     explicit LocalisedMenu(const char* locale)
         : translations(QLocale(QString::fromLatin1(locale))) {
-        window.resize(1280, 800);
+        window.resize(1280, 720);
         window.show();
+        menu.setTopInset(kBannerHeight);
     }
 
     // The texts of its labels and buttons in building order: fixed ones or those from data.
@@ -57,10 +60,11 @@ struct LocalisedMenu {
         return found;
     }
 
-    // Whether every label that keeps to one line has room for all of it.
+    // Whether every label has room for all its lines.
     bool everyLineFits() const {
         for (const QLabel* label : menu.findChildren<QLabel*>())
-            if (!label->wordWrap() && label->width() < label->sizeHint().width())
+            if (label->wordWrap() ? label->height() < label->heightForWidth(label->width())
+                                  : label->width() < label->sizeHint().width())
                 return false;
         return true;
     }
