@@ -77,7 +77,7 @@
     <message>
         <location filename="../src/views/MenuView.cpp" line="73"/>
         <source>Switch away (when enabled above)</source>
-        <translation>Zu anderem Fenster wechseln (wenn oben erlaubt)</translation>
+        <translation>Fenster wechseln (wenn oben erlaubt)</translation>
     </message>
     <message>
         <location filename="../src/views/MenuView.cpp" line="167"/>
