@@ -54,7 +54,7 @@ start_program() {
     sleep 2
 }
 stop_program() {
-    kill "$app_pid"
+    kill "$app_pid" 2>/dev/null || true
     wait "$app_pid" || true
 }
 
@@ -150,12 +150,15 @@ session() {
     fresh_run sensory
     start_program holds
     play_a_while ''
+    # Both bars part-way; the keys go up while the screen is read, well before either hold ends.
     xdotool keydown m
     sleep 2
     xdotool keydown Escape
-    sleep 1.5
-    shot_as "$folder" hold-bars
+    sleep 1
+    shot_as "$folder" hold-bars &
+    sleep 0.7
     xdotool keyup Escape keyup m
+    wait $!
     stop_program
 
     for pid in "${pids[@]}"; do
