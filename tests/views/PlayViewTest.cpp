@@ -4,6 +4,7 @@
 
 #include "ExitConfirmOverlay.h"
 #include "ExitTapZone.h"
+#include "FittingColumn.h"
 #include "InfoBanner.h"
 #include "LightAppearance.h"
 #include "ManualTimerService.h"
@@ -119,6 +120,31 @@ TEST_F(PlayViewTest, TheZoneKeepsToTheTopRightCornerAndTheBannerToTheTopAtAnySiz
     }
 }
 
+// On laptop-sized screens every section of the menu shows whole, below the banner while it is
+// there, and no two sections overlap.
+TEST_F(PlayViewTest, TheMenuFitsBelowTheBannerOnSmallScreens) {
+    for (const QSize size : {QSize(1366, 768), QSize(1280, 720), QSize(1024, 600), QSize(960, 540)})
+        for (const bool banner : {true, false}) {
+            SCOPED_TRACE(testing::Message() << size.width() << " banner " << banner);
+            view.resize(size);
+            setFlags(true, false, banner);
+            const int top = banner ? view.banner().geometry().bottom() + 1 : 0;
+            const QRect room(0, top, size.width(), size.height() - top);
+            const auto* column = view.menu().findChild<FittingColumn*>();
+            const QList<QWidget*> sections =
+                column->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            ASSERT_EQ(sections.size(), 7);
+            for (qsizetype i = 0; i < sections.size(); ++i) {
+                const QRect placed(sections[i]->mapTo(&view, QPoint()), sections[i]->size());
+                EXPECT_TRUE(room.contains(placed)) << i;
+                for (qsizetype j = 0; j < i; ++j)
+                    EXPECT_FALSE(placed.intersects(
+                        sections[j]->geometry().translated(column->mapTo(&view, QPoint()))))
+                        << i << " over " << j;
+            }
+        }
+}
+
 // While the banner is shown, corner clicks reach it and not the zone.
 TEST_F(PlayViewTest, FiveQuickClicksInTheCornerOpenTheConfirmationAndGiveItTheKeys) {
     for (int i = 0; i < 5; ++i)
@@ -228,6 +254,25 @@ TEST_F(PlayViewTest, TheConfirmationDimsTheSurfaceUnderAFrostedCentredCardWithAR
             (view.exitConfirm().cardGeometry().center() - view.rect().center()).manhattanLength(),
             2);
     }
+}
+
+// Between Start and the menu's end the screen shows the Start button partly faded into the
+// surface.
+TEST_F(PlayViewTest, StartFadesTheMenuOut) {
+    setFlags(true, false, false);
+    QAbstractButton* start = nullptr;
+    for (StyledButton* button : view.menu().findChildren<StyledButton*>())
+        if (button->text() == QLatin1String("Start"))
+            start = button;
+    ASSERT_NE(start, nullptr);
+    const QPoint inside = start->mapTo(&view, QPoint(4, start->height() / 2));
+    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, inside);
+    const auto* onScreen = dynamic_cast<const QImage*>(view.backingStore()->paintDevice());
+    ASSERT_NE(onScreen, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const int red = onScreen->pixelColor(inside).red(); // the accent has none, the ground 250
+        return red > 40 && red < 210;
+    }));
 }
 
 TEST_F(PlayViewTest, TheCloseButtonSlidesTheBannerOutWhileAPlainClearHidesItAtOnce) {
