@@ -41,7 +41,7 @@ const KeyboardLayout& DisplayKeyboard::layout() {
         return *wayland_->layout();
     }
     if (x11KeymapChanged_) {
-        x11KeymapChanged_ = true;
+        x11KeymapChanged_ = false;
         layout_ = KeyboardLayout::forDisplay();
         qCDebug(inputLog) << "keymap read again from the X server";
     }
