@@ -30,7 +30,7 @@ start_x_server 1920x1080
 start_window_manager
 map_non_latin_keysyms
 use_settings_with_chosen_mode lettersNumbers
-start_wigglepad flood
+start_wigglepad wigglepad
 xdotool mousemove 960 540 click 1 # closes the welcome banner
 
 echo "== $seconds s of flooding"
