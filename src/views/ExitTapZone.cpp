@@ -34,10 +34,11 @@ void ExitTapZone::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-// A click is a press and a release both in the zone, as a tap is.
+// A click is a press and a release both in the zone, as a tap is. The zone is measured in
+// fractional points: rounded, the screen's corner pixel at a ratio of 2 would fall outside.
 void ExitTapZone::mouseReleaseEvent(QMouseEvent* event) {
     const bool tapped = pressedInside_ && event->button() == Qt::LeftButton &&
-                        rect().contains(event->position().toPoint());
+                        QRectF(rect()).contains(event->position());
     pressedInside_ = false;
     event->accept();
     if (tapped)

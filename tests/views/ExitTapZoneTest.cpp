@@ -67,8 +67,9 @@ TEST_F(ExitTapZoneTest, OnlyLeftClicksThatEndInsideTheZoneCount) {
     QTest::mouseRelease(&zone, Qt::LeftButton, {}, QPoint(80, 22));
     EXPECT_EQ(zone.tapCount(), 1) << "dragged out of the zone before letting go";
 
-    // A quick second click brings a double-click notice between its press and its release.
-    const QPointF inside(22, 22);
+    // A quick second click brings a double-click notice between its press and its release. At a
+    // ratio of 2 the screen's very corner pixel lies half a point inside the zone's far edge.
+    const QPointF inside(43.5, 0.0);
     for (const QEvent::Type type :
          {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
         QMouseEvent event(type, inside, zone.mapToGlobal(inside), Qt::LeftButton,
