@@ -14,6 +14,7 @@
 #include "SystemClock.h"
 #include "SystemRandomSource.h"
 #include "Translations.h"
+#include "useOnlyARunningSessionBus.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -40,6 +41,7 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    useOnlyARunningSessionBus();
     const std::unique_ptr<QApplication> application = openDisplay(argc, argv);
     const Translations translations(QLocale::system());
     // Only the termination delegate ends the run, never the last window closing.
