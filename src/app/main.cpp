@@ -14,6 +14,7 @@
 #include "SystemClock.h"
 #include "SystemRandomSource.h"
 #include "Translations.h"
+#include "keepTheHeapCompact.h"
 #include "useOnlyARunningSessionBus.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    keepTheHeapCompact();
     useOnlyARunningSessionBus();
     const std::unique_ptr<QApplication> application = openDisplay(argc, argv);
     const Translations translations(QLocale::system());
