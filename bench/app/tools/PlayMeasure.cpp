@@ -4,8 +4,8 @@
 // for 30 s (ScriptedPlay), then leaves it alone until everything but the bubbles has faded and
 // watches it for 10 s more. For both spans it reports the CPU used in cores and the median and
 // 99th percentile of the intervals between frames reaching the screen; then the peak resident
-// memory, and the exit status SIGTERM gives. The resident memory is also said at the first frame
-// and after every minute of play, so a long play shows whether it keeps growing.
+// memory, and the exit status SIGTERM gives. The resident memory is also said at the first frame,
+// after every minute of play and at its end, so a long play shows whether it keeps growing.
 // With 0 s of play it only times the start.
 // Usage: wigglepad_play_measure <wigglepad binary> [seconds of play, 30 by default]
 #include "ProcessUsage.h"
@@ -136,6 +136,7 @@ int main(int argc, char** argv) {
         }
     });
     play.stop();
+    std::printf("resident memory, end of play %.1f MiB\n", usage.rssMiB());
     std::this_thread::sleep_for(kFadeOut);
     const Span quiet = watch(usage, frames, kQuiet, [](double) {});
     const double peakRss = usage.peakRssMiB();
