@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <list>
 #include <map>
+#include <utility>
 
 namespace wigglepad {
 
@@ -21,7 +22,7 @@ public:
     const Value& get(const Key& key, Make&& make) {
         if (const auto found = index_.find(key); found != index_.end()) {
             entries_.splice(entries_.begin(), entries_, found->second);
-            found->second->sweep = sweeps_;
+            found->second->sweepsAtLastUse = sweeps_;
             return found->second->value;
         }
         if (entries_.size() == capacity_) {
@@ -34,7 +35,7 @@ public:
 
     // Drops every entry that get has not returned since the previous sweep.
     void sweep() {
-        while (!entries_.empty() && entries_.back().sweep != sweeps_) {
+        while (!entries_.empty() && entries_.back().sweepsAtLastUse != sweeps_) {
             dropLeastRecentlyUsed();
         }
         ++sweeps_;
@@ -47,7 +48,7 @@ private:
     struct Entry {
         Key key;
         Value value;
-        std::size_t sweep; // the sweeps done when it was last used
+        std::size_t sweepsAtLastUse;
     };
 
     void dropLeastRecentlyUsed() {
