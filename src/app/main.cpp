@@ -15,6 +15,8 @@
 #include "SystemClock.h"
 #include "SystemRandomSource.h"
 #include "Translations.h"
+#include "keepTheHeapCompact.h"
+#include "useOnlyARunningSessionBus.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -41,6 +43,8 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    keepTheHeapCompact();
+    useOnlyARunningSessionBus();
     // A second start (a double click on the menu entry) is no error: the first copy plays on.
     const SingleInstance instance(std::cerr);
     if (instance.anotherCopyRuns()) {

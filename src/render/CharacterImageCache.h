@@ -30,6 +30,8 @@ public:
     const Rendered& rendered(const std::string& character, qreal pointSize, const QColor& color,
                              qreal devicePixelRatio);
     std::size_t size() const { return cache_.size(); }
+    // Drops what was not drawn since the previous sweep.
+    void sweep() { cache_.sweep(); }
 
     // The heavy rounded face at a pixel size; a bold sans when it is not installed.
     static QFont characterFont(int pixelSize);

@@ -7,7 +7,9 @@
 
 namespace wigglepad {
 
-// A bounded map of derived values: when full, the entry used least recently makes room.
+// A bounded map of derived values: when full, the entry used least recently makes room. A sweep
+// drops what nobody asked for since the sweep before, so values derived from things that are gone
+// (a figure's random size once the figure has faded) do not fill the cache up to its bound.
 template <class Key, class Value>
 class LruCache {
 public:
@@ -20,24 +22,43 @@ public:
     const Value& get(const Key& key, Make&& make) {
         if (const auto found = index_.find(key); found != index_.end()) {
             entries_.splice(entries_.begin(), entries_, found->second);
-            return found->second->second;
+            found->second->sweepsAtLastUse = sweeps_;
+            return found->second->value;
         }
         if (entries_.size() == capacity_) {
-            index_.erase(entries_.back().first);
-            entries_.pop_back();
+            dropLeastRecentlyUsed();
         }
-        entries_.emplace_front(key, std::forward<Make>(make)());
+        entries_.push_front({key, std::forward<Make>(make)(), sweeps_});
         index_.emplace(key, entries_.begin());
-        return entries_.front().second;
+        return entries_.front().value;
+    }
+
+    // Drops every entry that get has not returned since the previous sweep.
+    void sweep() {
+        while (!entries_.empty() && entries_.back().sweepsAtLastUse != sweeps_) {
+            dropLeastRecentlyUsed();
+        }
+        ++sweeps_;
     }
 
     std::size_t size() const { return entries_.size(); }
     std::size_t capacity() const { return capacity_; }
 
 private:
-    using Entry = std::pair<Key, Value>;
+    struct Entry {
+        Key key;
+        Value value;
+        std::size_t sweepsAtLastUse;
+    };
+
+    void dropLeastRecentlyUsed() {
+        index_.erase(entries_.back().key);
+        entries_.pop_back();
+    }
+
     std::size_t capacity_;
-    std::list<Entry> entries_; // most recently used first
+    std::size_t sweeps_ = 0;
+    std::list<Entry> entries_; // most recently used first, so the least recent sweeps come last
     std::map<Key, typename std::list<Entry>::iterator> index_;
 };
 

@@ -18,6 +18,13 @@ struct RenderCaches {
     SpriteCache bubbles{8 * 16 + 32, 4};
     // Figures move fast or rest, so a half-point grid serves: 4 images for each of 40, and room.
     SpriteCache figures{40 * 4 + 32, 2};
+
+    // Once a frame: about every second what no frame drew since the last sweep is dropped, so the
+    // images of figures, bubbles and ribbons that are gone stop holding memory.
+    void frameDrawn();
+
+private:
+    int framesSinceSweep_ = 0;
 };
 
 } // namespace wigglepad

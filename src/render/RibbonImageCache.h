@@ -43,6 +43,8 @@ public:
     // until the next call.
     const Rendered* rendered(const Ribbon& ribbon, qreal devicePixelRatio);
     std::size_t size() const { return cache_.size(); }
+    // Drops what was not drawn since the previous sweep.
+    void sweep() { cache_.sweep(); }
 
     // Copies the stroke's bands at the painter's current opacity.
     static void draw(QPainter& painter, QPoint origin, const Stroke& stroke);

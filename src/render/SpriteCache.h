@@ -35,6 +35,8 @@ public:
     void draw(QPainter& painter, const Key& key, QPointF centre, const QRectF& extent,
               const Paint& paint);
     std::size_t size() const { return cache_.size(); }
+    // Drops what was not drawn since the previous sweep.
+    void sweep() { cache_.sweep(); }
 
 private:
     struct Placed {

@@ -18,6 +18,8 @@ public:
 
     QPainterPath path(QSizeF size, qreal radius);
     std::size_t size() const { return cache_.size(); }
+    // Drops what was not drawn since the previous sweep.
+    void sweep() { cache_.sweep(); }
 
 private:
     struct Key {

@@ -33,6 +33,7 @@ void paintPlaySurface(QPainter& painter, QSizeF size, TimeStamp now, const AppSt
     drawHoldBars(painter, size, state.menuHoldProgress.get(), state.exitProgress.get(),
                  caches.squircles);
     painter.restore();
+    caches.frameDrawn();
 }
 
 } // namespace wigglepad

@@ -5,11 +5,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <array>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
+#include <vector>
 
 namespace wigglepad {
 namespace {
@@ -31,6 +36,7 @@ protected:
     QString configHome() const { return home_.path() + "/config"; }
     QString folder() const { return configHome() + "/wigglepad"; }
     QString file() const { return folder() + "/wigglepad.conf"; }
+    QString elsewhere() const { return home_.path() + "/elsewhere"; }
 
     void writeFile(const QByteArray& contents) {
         ASSERT_TRUE(QDir().mkpath(folder()));
@@ -121,15 +127,83 @@ TEST_F(QtSettingsStoreTest, OnlyTheWordsTrueAndFalseAreBooleansAndOnlyPlainTextI
     EXPECT_EQ(store.stringValue("k"), "42") << "digits in the file are text like any other";
 }
 
-TEST_F(QtSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsSaidOnceAndPlayGoesOn) {
-    // A folder where the file should be cannot be read or replaced, not even by root.
-    ASSERT_TRUE(QDir().mkpath(file()));
+// What lies at the path, seen without and through a link: equal when nothing was replaced.
+std::array<std::uint64_t, 8> footprint(const QString& path) {
+    struct stat link {};
+    struct stat target {};
+    ::lstat(path.toLocal8Bit().constData(), &link);
+    ::stat(path.toLocal8Bit().constData(), &target);
+    return {link.st_ino,   link.st_mode,   std::uint64_t(link.st_size),   link.st_rdev,
+            target.st_ino, target.st_mode, std::uint64_t(target.st_size), target.st_rdev};
+}
+
+TEST_F(QtSettingsStoreTest, WhatIsNotAPlainFileIsIgnoredLeftAloneAndSaidOnce) {
+    // A pipe would block the start, a device behind a link would be replaced, a huge file read
+    // whole, a folder cannot be written; a link to a plain file is read but never replaced.
+    const QByteArray swipeOff("[General]\nwigglepad.allowSwipe=false\n");
+    const QString target = elsewhere() + "/target";
+    struct Case {
+        const char* what;
+        std::function<bool()> make;
+        std::optional<bool> reads;
+    };
+    std::vector<Case> cases{
+        {"a folder", [&] { return QDir().mkpath(file()); }, std::nullopt},
+        {"a pipe", [&] { return ::mkfifo(file().toLocal8Bit().constData(), 0600) == 0; },
+         std::nullopt},
+        {"over 64 KiB",
+         [&] {
+             writeFile(swipeOff + QByteArray(64 * 1024, ';'));
+             return QFileInfo(file()).size() > 64 * 1024;
+         },
+         std::nullopt},
+        {"a link to a plain file elsewhere",
+         [&] {
+             QFile out(target);
+             return out.open(QIODevice::WriteOnly) && out.write(swipeOff) > 0 &&
+                    QFile::link(target, file());
+         },
+         false},
+    };
+    if (::geteuid() == 0) { // only root makes device nodes
+        cases.push_back({"a link to a device",
+                         [&] {
+                             return ::mknod(target.toLocal8Bit().constData(), S_IFCHR | 0600,
+                                            makedev(1, 5)) == 0 &&
+                                    QFile::link(target, file());
+                         },
+                         std::nullopt});
+    }
+    for (const auto& [what, make, reads] : cases) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(QDir(folder()).removeRecursively() && QDir(elsewhere()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(folder()) && QDir().mkpath(elsewhere()));
+        ASSERT_TRUE(make());
+        errors_.str({});
+        const auto before = footprint(file());
+        QtSettingsStore store(errors_);
+        EXPECT_EQ(store.boolValue(kAllowSwipeKey), reads);
+        store.setBool(kAllowSwipeKey, true);
+        store.setString(kModeKey, "sensory");
+        EXPECT_EQ(store.boolValue(kAllowSwipeKey), true) << "the value lasts for this run";
+        EXPECT_TRUE(saidCannotSaveOnce()) << errors_.str();
+        EXPECT_EQ(footprint(file()), before);
+        EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                  QStringList{"wigglepad.conf"});
+    }
+}
+
+TEST_F(QtSettingsStoreTest, WithoutAHomeTheSettingsLastForThisRunOnly) {
+    // Qt would take the root folder for the home and write to /.config.
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
     QtSettingsStore store(errors_);
-    EXPECT_EQ(store.boolValue(kAllowSwipeKey), std::nullopt);
+    qputenv("HOME", home);
+    ASSERT_TRUE(store.filePath().isEmpty()) << store.filePath().toStdString();
     store.setBool(kAllowSwipeKey, true);
-    store.setString(kModeKey, "sensory");
+    EXPECT_EQ(store.boolValue(kAllowSwipeKey), true);
     EXPECT_TRUE(saidCannotSaveOnce()) << errors_.str();
-    EXPECT_EQ(store.boolValue(kAllowSwipeKey), true) << "the value lasts for this run";
 }
 
 TEST_F(QtSettingsStoreTest, AReadOnlyFolderKeepsItsFileAndSaysSo) {

@@ -17,7 +17,7 @@
 namespace wigglepad {
 namespace {
 
-TEST(LruCacheTest, MakesOnceAndDropsTheLeastRecentlyUsedWhenFull) {
+TEST(LruCacheTest, MakesOnceDropsTheLeastRecentlyUsedWhenFullAndWhatASweepFindsUnused) {
     LruCache<int, std::string> cache(2);
     int made = 0;
     const auto get = [&](int key) {
@@ -34,6 +34,14 @@ TEST(LruCacheTest, MakesOnceAndDropsTheLeastRecentlyUsedWhenFull) {
     get(1);
     EXPECT_EQ(made, 3);
     get(2);
+    EXPECT_EQ(made, 4);
+
+    // A sweep drops what was not asked for since the previous one: 2 goes, 1 stays.
+    cache.sweep();
+    get(1);
+    cache.sweep();
+    EXPECT_EQ(cache.size(), 1U);
+    get(1);
     EXPECT_EQ(made, 4);
 }
 

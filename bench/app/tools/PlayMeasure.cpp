@@ -4,7 +4,9 @@
 // for 30 s (ScriptedPlay), then leaves it alone until everything but the bubbles has faded and
 // watches it for 10 s more. For both spans it reports the CPU used in cores and the median and
 // 99th percentile of the intervals between frames reaching the screen; then the peak resident
-// memory, and the exit status SIGTERM gives.
+// memory, and the exit status SIGTERM gives. The resident memory is also said at the first frame,
+// after every minute of play and at its end, so a long play shows whether it keeps growing.
+// With 0 s of play it only times the start.
 // Usage: wigglepad_play_measure <wigglepad binary> [seconds of play, 30 by default]
 #include "ProcessUsage.h"
 #include "ScreenFrames.h"
@@ -90,8 +92,8 @@ Span watch(const ProcessUsage& usage, ScreenFrames& frames, Seconds length, Step
 }
 
 void report(const char* name, const Span& span) {
-    std::printf("%-28s cores %.3f   frame interval p50 %.1f ms, p99 %.1f ms (%zu frames)\n",
-                name, span.cores, span.medianMs, span.p99Ms, span.frames);
+    std::printf("%-28s cores %.3f   frame interval p50 %.1f ms, p99 %.1f ms (%zu frames)\n", name,
+                span.cores, span.medianMs, span.p99Ms, span.frames);
 }
 
 } // namespace
@@ -116,10 +118,25 @@ int main(int argc, char** argv) {
         kill(pid, SIGKILL);
         return 1;
     }
+    std::printf("start to first frame         %.1f ms\n", firstFrame);
+    if (played.count() <= 0.0) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+        return 0;
+    }
     const ProcessUsage usage(pid);
+    std::printf("resident memory, first frame %.1f MiB\n", usage.rssMiB());
     ScriptedPlay play(input);
-    const Span playing = watch(usage, frames, played, [&](double s) { play.advanceTo(s); });
+    int minutes = 0;
+    const Span playing = watch(usage, frames, played, [&](double s) {
+        play.advanceTo(s);
+        if (s >= 60.0 * (minutes + 1)) {
+            std::printf("resident memory after %2d min %.1f MiB\n", ++minutes, usage.rssMiB());
+            std::fflush(stdout);
+        }
+    });
     play.stop();
+    std::printf("resident memory, end of play %.1f MiB\n", usage.rssMiB());
     std::this_thread::sleep_for(kFadeOut);
     const Span quiet = watch(usage, frames, kQuiet, [](double) {});
     const double peakRss = usage.peakRssMiB();
@@ -127,7 +144,6 @@ int main(int argc, char** argv) {
     kill(pid, SIGTERM);
     int status = 0;
     waitpid(pid, &status, 0);
-    std::printf("start to first frame         %.1f ms\n", firstFrame);
     report("playing (scripted input)", playing);
     report("no input (bubbles only)", quiet);
     std::printf("peak resident memory         %.1f MiB\n", peakRss);

@@ -23,11 +23,20 @@ double ProcessUsage::cpuSeconds() const {
     return (utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
+double ProcessUsage::rssMiB() const {
+    return statusKiB("VmRSS:") / 1024.0;
+}
+
 double ProcessUsage::peakRssMiB() const {
+    return statusKiB("VmHWM:") / 1024.0;
+}
+
+double ProcessUsage::statusKiB(const char* field) const {
+    const std::string name(field);
     std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
     for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stod(line.substr(6)) / 1024.0;
+        if (line.rfind(name, 0) == 0) {
+            return std::stod(line.substr(name.size()));
         }
     }
     return 0.0;

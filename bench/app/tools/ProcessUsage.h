@@ -12,10 +12,13 @@ public:
 
     // User and system time of the whole process, all threads, in seconds.
     double cpuSeconds() const;
-    // The most resident memory it has held, in MiB.
+    // The memory it holds resident now, and the most it has held, in MiB.
+    double rssMiB() const;
     double peakRssMiB() const;
 
 private:
+    double statusKiB(const char* field) const;
+
     pid_t pid_;
 };
 

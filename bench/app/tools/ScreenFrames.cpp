@@ -18,14 +18,18 @@ int damageEventBase(Display* display) {
 
 } // namespace
 
-bool ScreenFrames::available(Display* display) { return damageEventBase(display) >= 0; }
+bool ScreenFrames::available(Display* display) {
+    return damageEventBase(display) >= 0;
+}
 
 ScreenFrames::ScreenFrames(Display* display)
     : display_(display)
     , damage_(XDamageCreate(display, DefaultRootWindow(display), XDamageReportNonEmpty))
     , eventBase_(damageEventBase(display)) {}
 
-ScreenFrames::~ScreenFrames() { XDamageDestroy(display_, damage_); }
+ScreenFrames::~ScreenFrames() {
+    XDamageDestroy(display_, damage_);
+}
 
 void ScreenFrames::poll() {
     bool reported = false;
@@ -46,6 +50,8 @@ void ScreenFrames::poll() {
     lastReport_ = now;
 }
 
-double ScreenFrames::intervalMs(double q) const { return intervalQuantileMs(frames_, q); }
+double ScreenFrames::intervalMs(double q) const {
+    return intervalQuantileMs(frames_, q);
+}
 
 } // namespace wigglepad
