@@ -65,6 +65,16 @@
         <translation>Erlaubt Erwachsenen, Wigglepad mit einer Trackpad-Geste zu verlassen (muss in Systemeinstellungen → Trackpad aktiviert sein).</translation>
     </message>
     <message>
+        <location filename="../src/views/MenuView.cpp" line="150"/>
+        <source>Sounds</source>
+        <translation>Töne</translation>
+    </message>
+    <message>
+        <location filename="../src/views/MenuView.cpp" line="151"/>
+        <source>Soft tones for every shape; letters and numbers are spoken in Letters &amp; Numbers mode.</source>
+        <translation>Sanfte Töne zu jeder Form; im Modus Letters &amp; Numbers werden Buchstaben und Zahlen gesprochen.</translation>
+    </message>
+    <message>
         <location filename="../src/views/MenuView.cpp" line="161"/>
         <source>Start</source>
         <translation>Starten</translation>

@@ -65,6 +65,16 @@
         <translation>Permet aux adultes de quitter Wigglepad d’un geste sur le trackpad (à activer dans Réglages Système → Trackpad).</translation>
     </message>
     <message>
+        <location filename="../src/views/MenuView.cpp" line="150"/>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <location filename="../src/views/MenuView.cpp" line="151"/>
+        <source>Soft tones for every shape; letters and numbers are spoken in Letters &amp; Numbers mode.</source>
+        <translation>Des sons doux pour chaque forme&#xa0;; en mode Letters &amp; Numbers, les lettres et les chiffres sont prononcés.</translation>
+    </message>
+    <message>
         <location filename="../src/views/MenuView.cpp" line="161"/>
         <source>Start</source>
         <translation>Commencer</translation>

@@ -35,6 +35,7 @@ constexpr int kEdgeGap = 40; // above the title and below the footnote
 constexpr int kSectionGap = 28;
 constexpr int kAboveSwitch = kSectionGap + 12;
 constexpr int kAboveStart = kSectionGap + 8;
+constexpr int kBetweenSwitches = 16;
 constexpr int kAboveFootnote = kSectionGap + 4;
 
 constexpr int kTitlePixelSize = 56;
@@ -104,6 +105,8 @@ void MenuView::buildSections(const QColor& ink, const QColor& muted) {
     column_->addSection(makeCardRow(ink, muted));
     column_->addGap(kAboveSwitch);
     column_->addSection(makeSwipeSwitch(ink, muted));
+    column_->addGap(kBetweenSwitches);
+    column_->addSection(makeSoundSwitch(ink, muted));
     column_->addGap(kAboveStart);
     column_->addSection(makeStartButton());
     column_->addGap(kSectionGap);
@@ -131,28 +134,43 @@ QWidget* MenuView::makeCardRow(const QColor& ink, const QColor& muted) {
     return row;
 }
 
-// The texts on the left, the switch at the right end of the row.
 QWidget* MenuView::makeSwipeSwitch(const QColor& ink, const QColor& muted) {
+    swipeSwitch_ = new SwitchToggle;
+    swipeSwitch_->setChecked(state_.allowSwipe.get());
+    connect(swipeSwitch_, &QAbstractButton::clicked, this, &MenuView::setSwipeAllowed);
+    return makeSwitchRow(tr("Allow four-finger swipe between Spaces"),
+                         tr("Lets adults swipe away from Wigglepad using a trackpad "
+                            "gesture (must be enabled in System Settings → Trackpad)."),
+                         swipeSwitch_, ink, muted);
+}
+
+QWidget* MenuView::makeSoundSwitch(const QColor& ink, const QColor& muted) {
+    soundSwitch_ = new SwitchToggle;
+    soundSwitch_->setChecked(state_.sound.get());
+    connect(soundSwitch_, &QAbstractButton::clicked, this, &MenuView::setSoundOn);
+    return makeSwitchRow(tr("Sounds"),
+                         tr("Soft tones for every shape; letters and numbers are spoken in "
+                            "Letters & Numbers mode."),
+                         soundSwitch_, ink, muted);
+}
+
+// The texts on the left, the switch at the right end of the row.
+QWidget* MenuView::makeSwitchRow(const QString& title, const QString& caption, SwitchToggle* toggle,
+                                 const QColor& ink, const QColor& muted) {
     auto* row = new QWidget;
     row->setFixedWidth(kFrameMaxWidth);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(kSwitchTextSpacing);
-    texts->addWidget(styledLabel(tr("Allow four-finger swipe between Spaces"),
-                                 TypeScale::font(TextStyle::headline), ink));
-    QLabel* help = styledLabel(tr("Lets adults swipe away from Wigglepad using a trackpad "
-                                  "gesture (must be enabled in System Settings → Trackpad)."),
-                               TypeScale::font(TextStyle::caption), muted);
+    texts->addWidget(styledLabel(title, TypeScale::font(TextStyle::headline), ink));
+    QLabel* help = styledLabel(caption, TypeScale::font(TextStyle::caption), muted);
     help->setWordWrap(true);
     texts->addWidget(help);
-    swipeSwitch_ = new SwitchToggle;
-    swipeSwitch_->setChecked(state_.allowSwipe.get());
-    swipeSwitch_->setFocusPolicy(Qt::TabFocus);
-    connect(swipeSwitch_, &QAbstractButton::clicked, this, &MenuView::setSwipeAllowed);
+    toggle->setFocusPolicy(Qt::TabFocus);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(kSwitchBesideText);
     layout->addLayout(texts, 1);
-    layout->addWidget(swipeSwitch_, 0, Qt::AlignVCenter);
+    layout->addWidget(toggle, 0, Qt::AlignVCenter);
     return row;
 }
 
@@ -182,15 +200,17 @@ QWidget* MenuView::makeAdultControls(const QColor& ink, const QColor& muted) {
     return box;
 }
 
-// Runs on every announcement of the state: only two comparisons unless something changed.
+// Runs on every announcement of the state: only comparisons unless something changed.
 void MenuView::refresh(const std::optional<Animation>& animation) {
     const PlayMode mode = state_.mode.get();
     for (ModeCard* card : cards_)
         card->setSelected(card->mode() == mode);
-    const bool allowed = state_.allowSwipe.get();
-    if (swipeSwitch_->isChecked() != allowed) {
-        const AnimationTransaction transaction(animation);
-        swipeSwitch_->setChecked(allowed);
+    for (auto [toggle, on] : {std::pair{swipeSwitch_, state_.allowSwipe.get()},
+                              std::pair{soundSwitch_, state_.sound.get()}}) {
+        if (toggle->isChecked() != on) {
+            const AnimationTransaction transaction(animation);
+            toggle->setChecked(on);
+        }
     }
 }
 
@@ -206,10 +226,18 @@ void MenuView::setSwipeAllowed(bool allowed) {
     notifications_.post(kSwipeChangedNotification);
 }
 
+void MenuView::setSoundOn(bool on) {
+    state_.sound.set(on);
+    settings_.setBool(kSoundKey, on);
+    notifications_.post(kSoundChangedNotification);
+}
+
 void MenuView::start() {
     saveMode(settings_, state_.mode.get());
     settings_.setBool(kAllowSwipeKey, state_.allowSwipe.get());
     notifications_.post(kSwipeChangedNotification);
+    settings_.setBool(kSoundKey, state_.sound.get());
+    notifications_.post(kSoundChangedNotification);
     withAnimation([this] { state_.showMenu.set(false); });
 }
 

@@ -20,14 +20,14 @@ class SettingsStore;
 class SwitchToggle;
 
 // The screen on which an adult chooses the play mode and the swipe setting before handing the
-// computer to the child: title, prompt, one card per mode, the swipe switch, Start, the
+// computer to the child: title, prompt, one card per mode, the swipe and sound switches, Start, the
 // adult-controls box and a note that the choice is remembered, on the warm off-white ground,
 // covering its whole parent, in the light appearance. A card click changes the mode in memory
-// only; the switch stores and applies the swipe setting at once; Start saves both and fades the
+// only; each switch stores and applies its setting at once; Start saves them all and fades the
 // menu out.
 //
 // The menu follows the state: it hears every announcement, which the frame step makes sixty
-// times a second, and then only compares the mode and the swipe setting with what it shows.
+// times a second, and then only compares the mode and the switches with what it shows.
 // On a window shorter than the menu the gaps between its sections narrow, in proportion, until
 // it fits; the sections keep their sizes.
 //
@@ -52,12 +52,16 @@ private:
     void buildSections(const QColor& ink, const QColor& muted);
     QWidget* makeCardRow(const QColor& ink, const QColor& muted);
     QWidget* makeSwipeSwitch(const QColor& ink, const QColor& muted);
+    QWidget* makeSoundSwitch(const QColor& ink, const QColor& muted);
+    QWidget* makeSwitchRow(const QString& title, const QString& caption, SwitchToggle* toggle,
+                           const QColor& ink, const QColor& muted);
     QWidget* makeStartButton();
     QWidget* makeAdultControls(const QColor& ink, const QColor& muted);
 
     void refresh(const std::optional<Animation>& animation);
     void chooseMode(PlayMode mode);
     void setSwipeAllowed(bool allowed);
+    void setSoundOn(bool on);
     void start();
 
     AppState& state_;
@@ -66,6 +70,7 @@ private:
     FittingColumn* column_;
     std::vector<ModeCard*> cards_;
     SwitchToggle* swipeSwitch_ = nullptr;
+    SwitchToggle* soundSwitch_ = nullptr;
     DeferredUpdate* update_;
     ChangePublisher::Token subscription_;
 };

@@ -81,6 +81,9 @@ TEST(LocalisedTextsTest, GermanMenuSaysEveryFixedTextInGermanAndShowsTheDataAsWr
         QStringList({"Wigglepad", "Modus wählen", "Vier-Finger-Wischen zwischen Spaces erlauben",
                      "Erlaubt Erwachsenen, Wigglepad mit einer Trackpad-Geste zu verlassen "
                      "(muss in Systemeinstellungen → Trackpad aktiviert sein).",
+                     "Töne",
+                     "Sanfte Töne zu jeder Form; im Modus Letters & Numbers werden Buchstaben und "
+                     "Zahlen gesprochen.",
                      "Steuerung für Erwachsene",
                      "Ihre Auswahl wird für das nächste Mal gespeichert.", "Starten"}));
 
