@@ -171,6 +171,8 @@ QWidget* MenuView::makeSwitchRow(const QString& title, const QString& caption, S
     layout->setSpacing(kSwitchBesideText);
     layout->addLayout(texts, 1);
     layout->addWidget(toggle, 0, Qt::AlignVCenter);
+    // The column would ask the wrapped caption's height for its own, wider width.
+    row->setFixedHeight(layout->totalHeightForWidth(kFrameMaxWidth));
     return row;
 }
 
