@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program heard through a private sound server with a null sink, whose monitor the
-# probe records: with sound on, key presses are heard within 100 ms (the median) and a popped bubble is
-# heard; with sound off, and over the menu, nothing is; with no server at all, play goes on and
-# the program says so once. The server runs as an unprivileged user when this runs as root.
+# probe records: with sound on, key presses are heard within 100 ms (the median) and a popped
+# bubble is heard; with sound off, and over the menu, nothing is; when the server goes away, and
+# with no server at all, play goes on and the program says so once. The server runs as an
+# unprivileged user when this runs as root.
 # Usage: sound_e2e.sh <wigglepad binary> <sound probe>
 set -euo pipefail
 
@@ -61,9 +62,11 @@ probe off silent 2 || fail "sound although it is off"
 play_with menu true
 probe menu silent 2 || fail "sound over the menu"
 
-echo "== No sound server: play goes on, said once"
+echo "== The sound server going away, and none at all: play goes on, said once"
 kill "${pids[0]}"
 wait_for 5 sh -c '! pactl info' || fail "the sound server did not stop"
+wait_for 5 grep -q 'went away' "$work/menu.err" || fail "the server's going was not said"
+running || fail "the program ended with the sound server"
 play_with serverless true sensory
 for key in a b c d e f; do xdotool key "$key"; done
 sleep 0.5
