@@ -10,6 +10,9 @@ namespace {
 
 // What the server holds ahead of the speaker: short, so a key's sound follows it closely.
 constexpr double kBufferSeconds = 0.02;
+// The server asks for more once this share of the buffer has played: every 10 ms, which costs
+// half the wake-ups of its own choice and still leaves 10 ms in hand.
+constexpr std::uint32_t kRefillShare = 2;
 
 } // namespace
 
@@ -74,8 +77,8 @@ void PulseSoundOutput::connectStream() {
     const auto bufferBytes =
         static_cast<std::uint32_t>(std::lround(kBufferSeconds * sampleRate_) * sizeof(float));
     const auto serverChooses = static_cast<std::uint32_t>(-1);
-    const pa_buffer_attr buffer{serverChooses, bufferBytes, serverChooses, serverChooses,
-                                serverChooses};
+    const pa_buffer_attr buffer{serverChooses, bufferBytes, serverChooses,
+                                bufferBytes / kRefillShare, serverChooses};
     stream_ = pa_stream_new(context_, "Play sounds", &spec, nullptr);
     if (!stream_) {
         fail("the sound server refused a stream");

@@ -16,6 +16,8 @@ constexpr int kWordsPerMinute = 140;
 constexpr float kSpeechPeak = 0.2f;
 // Quieter than this counts as the silence the engine puts around words.
 constexpr float kSilence = 0.01f;
+// The cut ends fade in and out over this many seconds, so they do not click.
+constexpr double kFadeSeconds = 0.005;
 
 int collect(short* samples, int count, espeak_EVENT* events) {
     auto* out = static_cast<std::vector<std::int16_t>*>(events->user_data);
@@ -42,7 +44,7 @@ std::vector<float> resampled(const std::vector<std::int16_t>& in, double from, d
 }
 
 // Cuts the silence off both ends, so a key's speech starts at once, then evens the level.
-void trimAndLevel(std::vector<float>& clip) {
+void trimAndLevel(std::vector<float>& clip, double sampleRate) {
     const auto loud = [](float s) { return std::abs(s) > kSilence; };
     const auto last = std::find_if(clip.rbegin(), clip.rend(), loud).base();
     clip.erase(last, clip.end());
@@ -53,6 +55,13 @@ void trimAndLevel(std::vector<float>& clip) {
     if (peak > 0.f)
         for (float& s : clip)
             s *= kSpeechPeak / peak;
+    const std::size_t fade =
+        std::min(clip.size() / 2, static_cast<std::size_t>(kFadeSeconds * sampleRate));
+    for (std::size_t i = 0; i < fade; ++i) {
+        const float share = static_cast<float>(i) / static_cast<float>(fade);
+        clip[i] *= share;
+        clip[clip.size() - 1 - i] *= share;
+    }
 }
 
 } // namespace
@@ -82,7 +91,7 @@ std::vector<float> SpeechSynthesiser::synthesise(const std::string& text,
     if (error != EE_OK)
         return {};
     std::vector<float> clip = resampled(samples, engineRate_, sampleRate_);
-    trimAndLevel(clip);
+    trimAndLevel(clip, sampleRate_);
     return clip;
 }
 
