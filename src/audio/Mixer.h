@@ -13,8 +13,9 @@ namespace wigglepad {
 
 // The sound of play: events queued from one thread, mono samples rendered on another (the
 // sound server's callback). Rendering never allocates, locks or waits. At most eight voices
-// sound together, the oldest giving way; new speech replaces speech still playing; a limiter
-// holds the peaks at about -12 dBFS however many sounds pile up.
+// sound together, the oldest giving way (it fades out over a few milliseconds beside them, so it
+// does not click); new speech replaces speech still playing; a limiter holds the peaks at about
+// -12 dBFS however many sounds pile up.
 class Mixer {
 public:
     static constexpr std::size_t kMostVoices = 8;
@@ -35,6 +36,8 @@ public:
 private:
     void startQueued();
     Voice& voiceFor(const SoundEvent& event);
+    Voice& giveWay(Voice& voice);
+    std::array<Voice*, kMostVoices + 1> allVoices(); // the one giving way first
 
     // Room for a burst of a hand on the keyboard between two renders; more are dropped.
     static constexpr std::size_t kQueueSlots = 64;
@@ -42,6 +45,7 @@ private:
     double sampleRate_;
     SpscQueue<SoundEvent, kQueueSlots> events_;
     std::array<Voice, kMostVoices> voices_;
+    Voice leaving_; // the last voice that gave way, fading out
     Limiter limiter_;
 };
 

@@ -66,6 +66,12 @@ void Voice::start(const SoundEvent& event, double sampleRate) {
         break;
     }
     remaining_ = length_;
+    release_ = 0;
+}
+
+void Voice::release(std::int64_t samples) {
+    remaining_ = std::min(remaining_, samples);
+    release_ = remaining_;
 }
 
 void Voice::startTone(double frequency, double sampleRate) {
@@ -102,7 +108,12 @@ void Voice::addTo(std::span<float> out) {
         break;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        out[i] += (this->*next)();
+        const float sample = (this->*next)();
+        const float fade = release_ > 0
+                               ? static_cast<float>(remaining_ - static_cast<std::int64_t>(i)) /
+                                     static_cast<float>(release_)
+                               : 1.f;
+        out[i] += sample * fade;
         ++age_;
     }
     remaining_ -= static_cast<std::int64_t>(count);

@@ -16,6 +16,8 @@ public:
     void start(const SoundEvent& event, double sampleRate);
     // Adds the next `out.size()` samples into `out`; after its end the voice stays silent.
     void addTo(std::span<float> out);
+    // Fades out over the next `samples` and ends there, so that cutting it off does not click.
+    void release(std::int64_t samples);
 
     bool sounding() const { return remaining_ > 0; }
     bool speaking() const { return sounding() && kind_ == SoundEvent::Kind::speech; }
@@ -49,6 +51,7 @@ private:
     SoundEvent::Kind kind_ = SoundEvent::Kind::tone;
     std::int64_t age_ = 0;
     std::int64_t remaining_ = 0;
+    std::int64_t release_ = 0; // the length of the fade-out under way, 0 for none
     std::int64_t length_ = 0;
     std::int64_t attack_ = 1;
     std::array<Partial, 3> partials_;
