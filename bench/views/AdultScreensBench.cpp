@@ -10,6 +10,7 @@
 #include "MenuView.h"
 #include "NotificationCenter.h"
 #include "Percentile.h"
+#include "QtTimerService.h"
 #include "ScriptedRandomSource.h"
 #include "blurredBackdrop.h"
 #include "drawPlaySurface.h"
@@ -41,7 +42,8 @@ struct OpenConfirmation {
         });
     }
     FullSurface surface;
-    ExitConfirmOverlay overlay{[] {}, [] {}};
+    QtTimerService timers;
+    ExitConfirmOverlay overlay{[] {}, [] {}, timers};
     QImage frame;
 };
 

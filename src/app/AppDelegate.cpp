@@ -71,7 +71,7 @@ bool AppDelegate::setupWindow() {
     if (!frame)
         return false;
     window_ = std::make_unique<KioskWindow>(*frame);
-    services_.shell.attachWindow(window_->handle());
+    services_.shell.attachWindow(window_->handle(), kSurfaceColour);
     window_->setContentView(new PlayView(
         state_, kSurfaceColour,
         {services_.clock, services_.timers, services_.settings, services_.notifications}));
@@ -134,12 +134,12 @@ void AppDelegate::soundRibbon() {
 void AppDelegate::installEventMonitors() {
     QWindow& window = window_->handle();
     const std::weak_ptr<AppDelegate> weak = weak_from_this();
-    auto* monitor =
-        new EventMonitor(window, KeyboardLayout::forDisplay(), [weak](const InputEvent& event) {
-            const auto self = weak.lock();
-            return self ? InputRouter(*self).route(event)
-                        : InputRouter::withoutDelegate(event.kind);
-        });
+    auto* monitor = new EventMonitor(window, std::make_unique<DisplayKeyboard>(),
+                                     [weak](const InputEvent& event) {
+                                         const auto self = weak.lock();
+                                         return self ? InputRouter(*self).route(event)
+                                                     : InputRouter::withoutDelegate(event.kind);
+                                     });
     monitor->setParent(&window);
     QObject::connect(&window, &QWindow::activeChanged, monitor, [weak, &window] {
         if (const auto self = weak.lock(); self && !window.isActive())

@@ -5,7 +5,6 @@
 #include "SystemShell.h"
 #include "TimeStamp.h"
 #include "TimerService.h"
-#include "VirtualKeyCode.h"
 
 #include <cstdint>
 #include <memory>
@@ -137,7 +136,6 @@ private:
     bool mDown_ = false;                        // M is held
     std::unique_ptr<RepeatingTimer> menuTimer_; // the M hold's timer, while it runs
     std::optional<TimeStamp> menuStart_;        // when the current M hold began
-    static constexpr VirtualKeyCode mKeyCode = kMKeyCode;
     std::unique_ptr<RepeatingTimer> tickTimer_; // the 60 Hz tick, from launch on
     TimeStamp lastMouse_ = kDistantPast;        // when the last trail point came from the pointer
     bool allowTermination_ = false;             // set only by the quit sequence

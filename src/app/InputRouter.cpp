@@ -2,6 +2,7 @@
 
 #include "AppDelegate.h"
 #include "Clock.h"
+#include "InputLog.h"
 #include "KeySpawn.h"
 
 namespace wigglepad {
@@ -118,13 +119,15 @@ void InputRouter::keyDown(const InputEvent& event) {
             d.escDown_ = true;
             d.startExitHold();
         }
-    } else if (event.keyCode == AppDelegate::mKeyCode) {
+    } else if (event.isMKey) {
         if (!d.mDown_) {
             d.mDown_ = true;
             d.startMenuHold();
         }
     } else if (!event.isAutoRepeat) {
-        KeySpawn::forKey(event.characters, d.state_.mode.get()).applyTo(d.state_);
+        const KeySpawn spawn = KeySpawn::forKey(event.characters, d.state_.mode.get());
+        spawn.applyTo(d.state_);
+        logSpawn(spawn);
         d.soundNewestShape();
     }
 }
@@ -136,13 +139,22 @@ InputDisposition InputRouter::keyUp(const InputEvent& event) {
     if (event.keyCode == kEscapeKeyCode) {
         d.escDown_ = false;
         d.cancelExitHold();
-    } else if (event.keyCode == AppDelegate::mKeyCode) {
+    } else if (event.isMKey) {
         d.mDown_ = false;
         d.cancelMenuHold();
     } else if (adultScreenOpen()) {
         return InputDisposition::passOn;
     }
     return InputDisposition::swallow;
+}
+
+void InputRouter::logSpawn(const KeySpawn& spawn) {
+    if (spawn.character) {
+        qCDebug(inputLog).nospace() << "spawned " << QString::fromStdString(*spawn.character);
+    } else {
+        qCDebug(inputLog).nospace()
+            << "spawned " << spawn.count << (spawn.count == 1 ? " figure" : " figures");
+    }
 }
 
 bool InputRouter::adultScreenOpen() const {

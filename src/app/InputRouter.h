@@ -6,6 +6,7 @@
 namespace wigglepad {
 
 class AppDelegate;
+struct KeySpawn;
 
 // The handlers of the eight input monitors, working on the delegate's play state, its held-key
 // flags and its hold gestures. Each event is acted on and then passed on to the window's views
@@ -43,6 +44,7 @@ private:
     InputDisposition keyDownGate(const InputEvent& event);
     void keyDown(const InputEvent& event);
     InputDisposition keyUp(const InputEvent& event);
+    static void logSpawn(const KeySpawn& spawn);
 
     bool adultScreenOpen() const;
     bool anyOverlayOpen() const;

@@ -12,6 +12,7 @@
 #include "QtSettingsStore.h"
 #include "QtSystemShell.h"
 #include "QtTimerService.h"
+#include "SingleInstance.h"
 #include "SpeechCache.h"
 #include "SystemClock.h"
 #include "SystemRandomSource.h"
@@ -42,6 +43,12 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A second start (a double click on the menu entry) is no error: the first copy plays on.
+    const SingleInstance instance(std::cerr);
+    if (instance.anotherCopyRuns()) {
+        std::cerr << "Wigglepad is already running\n";
+        return 0;
+    }
     const std::unique_ptr<QApplication> application = openDisplay(argc, argv);
     const Translations translations(QLocale::system());
     // Only the termination delegate ends the run, never the last window closing.

@@ -1,5 +1,6 @@
 #include "EventMonitor.h"
 
+#include "InputLog.h"
 #include "X11Keyboard.h"
 
 #include <QGuiApplication>
@@ -53,16 +54,6 @@ std::optional<InputEvent::Kind> mouseKind(const QMouseEvent& event) {
     }
 }
 
-// X11 key events carry the active layout group in bits 13 and 14 of their state.
-std::uint32_t layoutGroup(const QKeyEvent& event) {
-    constexpr int kGroupShift = 13;
-    constexpr std::uint32_t kGroupMask = 0x3;
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        return 0;
-    }
-    return (event.nativeModifiers() >> kGroupShift) & kGroupMask;
-}
-
 // Keys made by programs carry no scan code; their Qt key stands in, kept clear of scan codes.
 std::uint32_t keyIdentity(const QKeyEvent& event) {
     constexpr std::uint32_t kQtKeyFlag = 0x80000000u;
@@ -79,8 +70,9 @@ InputEvent pointerFacts(InputEvent::Kind kind, const QPointF& position) {
 
 } // namespace
 
-EventMonitor::EventMonitor(QWindow& window, KeyboardLayout layout, Handler handler)
-    : layout_(std::move(layout))
+EventMonitor::EventMonitor(QWindow& window, std::unique_ptr<DisplayKeyboard> keyboard,
+                           Handler handler)
+    : keyboard_(std::move(keyboard))
     , handler_(std::move(handler)) {
     useX11DetectableAutoRepeat();
     window.installEventFilter(this);
@@ -109,13 +101,17 @@ bool EventMonitor::eventFilter(QObject* watched, QEvent* event) {
 void EventMonitor::noteHeldKeys(const QKeyEvent& event, InputEvent& facts) {
     const std::uint32_t key = keyIdentity(event);
     if (facts.kind == InputEvent::Kind::keyUp) {
-        keysDown_.erase(key);
-    } else if (!keysDown_.insert(key).second) {
+        if (const auto held = keysDown_.find(key); held != keysDown_.end()) {
+            facts.isMKey = held->second;
+            keysDown_.erase(held);
+        }
+    } else if (const auto [held, fresh] = keysDown_.emplace(key, facts.isMKey); !fresh) {
         facts.isAutoRepeat = true;
+        facts.isMKey = held->second;
     }
 }
 
-std::optional<InputEvent> EventMonitor::translate(const QEvent& event) const {
+std::optional<InputEvent> EventMonitor::translate(const QEvent& event) {
     switch (event.type()) {
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
@@ -141,18 +137,26 @@ std::optional<InputEvent> EventMonitor::translate(const QEvent& event) const {
     }
 }
 
-InputEvent EventMonitor::keyFacts(InputEvent::Kind kind, const QKeyEvent& event) const {
+InputEvent EventMonitor::keyFacts(InputEvent::Kind kind, const QKeyEvent& event) {
     InputEvent facts;
     facts.kind = kind;
     facts.keyCode = virtualKeyCodeForScanCode(event.nativeScanCode());
     facts.isAutoRepeat = event.isAutoRepeat();
-    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
-    facts.characters =
-        event.nativeScanCode() != 0
-            ? layout_.charactersIgnoringModifiers(event.nativeScanCode(), shift, layoutGroup(event))
-            // Events made by programs carry no scan code; their text is all
-            // there is to go by.
-            : event.text().toStdString();
+    if (event.nativeScanCode() == 0) {
+        // Events made by programs carry no scan code; their text is all there is to go by.
+        facts.characters = event.text().toStdString();
+        return facts;
+    }
+    const KeyboardLayout& layout = keyboard_->layout();
+    const KeyboardLayout::Typing typing = keyboard_->typing(event);
+    facts.characters = layout.charactersIgnoringModifiers(event.nativeScanCode(), typing);
+    facts.isMKey = event.nativeScanCode() == layout.mKeyScanCode(typing.group);
+    qCDebug(inputLog).nospace() << (kind == InputEvent::Kind::keyDown ? "key down" : "key up")
+                                << " scan " << event.nativeScanCode() << " position "
+                                << facts.keyCode << " group " << typing.group << " modifiers 0x"
+                                << Qt::hex << typing.locks << Qt::dec << " shift " << typing.shift
+                                << " types " << QString::fromStdString(facts.characters)
+                                << (facts.isMKey ? " (the M key)" : "");
     return facts;
 }
 

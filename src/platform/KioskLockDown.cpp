@@ -10,10 +10,12 @@ namespace wigglepad {
 
 KioskLockDown::KioskLockDown(std::ostream& errors, SessionEndGuard* sessionEndGuard)
     : keyboard_(KeyboardLock::forPlatform(errors))
+    , covers_([this] { activate(); })
     , sessionEndGuard_(sessionEndGuard) {}
 
-void KioskLockDown::attachWindow(QWindow& window) {
+void KioskLockDown::attachWindow(QWindow& window, const QColor& ground) {
     window_ = &window;
+    covers_.setKioskWindow(window, ground);
     constexpr Qt::WindowFlags kKioskFlags = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
     if ((window.flags() & kKioskFlags) != kKioskFlags) {
         window.setFlags(window.flags() | kKioskFlags);
@@ -35,7 +37,10 @@ void KioskLockDown::attachWindow(QWindow& window) {
 void KioskLockDown::apply(PresentationOptions options) {
     options_ = options;
     coverScreen();
-    keyboard_->setWanted(has(PresentationOption::disableProcessSwitching));
+    const bool lockedIn = has(PresentationOption::disableProcessSwitching);
+    keyboard_->setWanted(lockedIn);
+    covers_.setWanted(lockedIn);
+    watchdog_.setArmed(options != kNoPresentationOptions);
     if (sessionEndGuard_ != nullptr) {
         sessionEndGuard_->setHoldingOff(has(PresentationOption::disableSessionTermination));
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "KeyboardLock.h"
+#include "MainLoopWatchdog.h"
+#include "MonitorCovers.h"
 #include "PresentationOptions.h"
 
 #include <QObject>
@@ -19,16 +21,19 @@ class SessionEndGuard;
 //   with the frame set to the screen as well, since without a window manager nobody honours
 //   the full-screen state; a window taken out of full screen by others goes back to it;
 // - disable process switching: the desktop's shortcuts go to the window (see KeyboardLock: a
-//   keyboard grab on X11, a shortcuts inhibitor on Wayland);
+//   keyboard grab on X11, with the pointer kept on the window, a shortcuts inhibitor on
+//   Wayland), and every other monitor is covered in the ground colour (see MonitorCovers);
 // - disable session termination: handed to the session-end guard, when there is one;
 // - disable hiding: a minimised window is brought back at once.
+// Any option at all arms the watchdog that ends the program should its main loop stop.
 // Attaching a window makes it borderless and keeps it above others (_NET_WM_STATE_ABOVE), the
 // equivalent of a screen-saver window level; that outlasts the options, like a window level.
 class KioskLockDown final : public QObject {
 public:
     KioskLockDown(std::ostream& errors, SessionEndGuard* sessionEndGuard);
 
-    void attachWindow(QWindow& window);
+    // `ground` is the colour that covers the other monitors.
+    void attachWindow(QWindow& window, const QColor& ground);
     void apply(PresentationOptions options);
     PresentationOptions options() const { return options_; }
 
@@ -50,6 +55,8 @@ private:
     PresentationOptions options_ = kNoPresentationOptions;
     bool covering_ = false;
     std::unique_ptr<KeyboardLock> keyboard_;
+    MonitorCovers covers_;
+    MainLoopWatchdog watchdog_;
     SessionEndGuard* sessionEndGuard_;
 };
 

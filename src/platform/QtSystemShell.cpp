@@ -10,13 +10,13 @@ QtSystemShell::QtSystemShell(std::ostream& errors, SessionEndGuard* sessionEndGu
     : lockDown_(errors, sessionEndGuard)
     , signals_([this](int) { endAtSystemRequest(); }) {}
 
-void QtSystemShell::attachWindow(QWindow& window) {
+void QtSystemShell::attachWindow(QWindow& window, const QColor& ground) {
     if (window_) {
         window_->removeEventFilter(this);
     }
     window_ = &window;
     window.installEventFilter(this);
-    lockDown_.attachWindow(window);
+    lockDown_.attachWindow(window, ground);
 }
 
 void QtSystemShell::setPresentationOptions(PresentationOptions options) {

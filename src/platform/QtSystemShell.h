@@ -24,7 +24,7 @@ public:
     // `sessionEndGuard` may be null: then ending the session is not held off.
     explicit QtSystemShell(std::ostream& errors, SessionEndGuard* sessionEndGuard = nullptr);
 
-    void attachWindow(QWindow& window) override;
+    void attachWindow(QWindow& window, const QColor& ground) override;
     void setPresentationOptions(PresentationOptions options) override;
     PresentationOptions presentationOptions() const override { return lockDown_.options(); }
     void activate() override { lockDown_.activate(); }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QColor;
 class QWindow;
 
 namespace wigglepad {
@@ -24,8 +25,9 @@ public:
     virtual ~SystemShell() = default;
 
     // The kiosk window: borderless and above other windows from now on. The lock-down and the
-    // activation act on it; a request to close it is a request to quit.
-    virtual void attachWindow(QWindow& window) = 0;
+    // activation act on it; a request to close it is a request to quit. `ground`, the play
+    // surface's colour, covers the other monitors while the child plays.
+    virtual void attachWindow(QWindow& window, const QColor& ground) = 0;
 
     // Takes effect at once; kNoPresentationOptions releases everything.
     virtual void setPresentationOptions(PresentationOptions options) = 0;

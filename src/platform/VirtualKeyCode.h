@@ -9,8 +9,6 @@ namespace wigglepad {
 using VirtualKeyCode = std::uint16_t;
 
 inline constexpr VirtualKeyCode kEscapeKeyCode = 53;
-// The key that types M on a US layout.
-inline constexpr VirtualKeyCode kMKeyCode = 46;
 // Any key without a number of its own; never equal to a code the program acts on.
 inline constexpr VirtualKeyCode kUnknownKeyCode = 0xFFFF;
 

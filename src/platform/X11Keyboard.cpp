@@ -1,7 +1,7 @@
 #include "X11Keyboard.h"
 
-#include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
+#include "X11Connection.h"
+
 #include <cstdlib>
 #include <memory>
 #include <xkbcommon/xkbcommon-x11.h>
@@ -16,15 +16,7 @@ namespace {
 
 // The application's X connection with XKB ready on it, or null.
 xcb_connection_t* x11Connection() {
-    const auto* application = qGuiApp;
-    auto* x11 = application != nullptr
-                    ? application->nativeInterface<QNativeInterface::QX11Application>()
-                    : nullptr;
-    if (x11 == nullptr) {
-        return nullptr;
-    }
-    // The offscreen platform offers the interface too, without a connection behind it.
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection = applicationX11Connection();
     if (connection == nullptr) {
         return nullptr;
     }
@@ -48,6 +40,26 @@ xkb_keymap* loadX11Keymap(xkb_context* context) {
     }
     return xkb_x11_keymap_new_from_device(context, connection, keyboard,
                                           XKB_KEYMAP_COMPILE_NO_FLAGS);
+}
+
+std::optional<std::uint8_t> x11XkbEventBase() {
+    xcb_connection_t* connection = x11Connection();
+    const xcb_query_extension_reply_t* xkb =
+        connection != nullptr ? xcb_get_extension_data(connection, &xcb_xkb_id) : nullptr;
+    if (xkb == nullptr || xkb->present == 0) {
+        return std::nullopt;
+    }
+    return xkb->first_event;
+}
+
+bool isX11KeymapChange(const void* xcbEvent, std::uint8_t xkbEventBase) {
+    // Every XKB event shares one event number; its own kind follows in the next byte.
+    const auto* event = static_cast<const xcb_xkb_map_notify_event_t*>(xcbEvent);
+    constexpr std::uint8_t kSentByClient = 0x80;
+    if ((event->response_type & ~kSentByClient) != xkbEventBase) {
+        return false;
+    }
+    return event->xkbType == XCB_XKB_NEW_KEYBOARD_NOTIFY || event->xkbType == XCB_XKB_MAP_NOTIFY;
 }
 
 bool useX11DetectableAutoRepeat() {

@@ -44,6 +44,9 @@ CharacterImageCache::Rendered CharacterImageCache::render(const Key& key) {
     const QString text = QString::fromStdString(key.character);
     QPainterPath outline;
     outline.addText(baselineOrigin(font, text), font, text);
+    // The heavy face draws some letters from overlapping outlines (the bars of A and Z, the
+    // hook of Ç): filled even-odd, the overlaps would show as holes.
+    outline.setFillRule(Qt::WindingFill);
     const QRectF ink =
         outline.boundingRect().adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
     const qreal dpr = key.devicePixelRatioPercent / 100.0;

@@ -19,20 +19,27 @@ constexpr QMargins kChipPadding{8, 3, 8, 3};
 constexpr qreal kChipRadius = 6.0;
 constexpr float kChipOpacity = 0.15f;
 
-QFont chipFont() {
+QFont chipFont(double scale) {
     QFont font = TypeScale::monospaced(TextStyle::subheadline);
     font.setWeight(QFont::DemiBold);
-    return font;
+    return TypeScale::scaled(font, scale);
+}
+
+QMargins scaled(const QMargins& margins, double scale) {
+    return {qRound(margins.left() * scale), qRound(margins.top() * scale),
+            qRound(margins.right() * scale), qRound(margins.bottom() * scale)};
 }
 
 } // namespace
 
 ControlRow::ControlRow(const QString& key, const QString& desc, const QColor& ink,
-                       const QColor& muted, QWidget* parent)
+                       const QColor& muted, double scale, QWidget* parent)
     : QWidget(parent)
-    , key_(styledLabel(key, chipFont(), ink, this))
-    , desc_(styledLabel(desc, TypeScale::font(TextStyle::subheadline), muted, this)) {
-    key_->setContentsMargins(kChipPadding);
+    , scale_(scale)
+    , key_(styledLabel(key, chipFont(scale), ink, this))
+    , desc_(styledLabel(desc, TypeScale::scaled(TypeScale::font(TextStyle::subheadline), scale),
+                        muted, this)) {
+    key_->setContentsMargins(scaled(kChipPadding, scale));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     placeTexts();
 }
@@ -41,11 +48,11 @@ ControlRow::ControlRow(const QString& key, const QString& desc, const QColor& in
 void ControlRow::placeTexts() {
     key_->adjustSize();
     desc_->adjustSize();
-    const int keyAscent = kChipPadding.top() + key_->fontMetrics().ascent();
+    const int keyAscent = key_->contentsMargins().top() + key_->fontMetrics().ascent();
     const int descAscent = desc_->fontMetrics().ascent();
     const int baseline = std::max(keyAscent, descAscent);
     key_->move(0, baseline - keyAscent);
-    desc_->move(kChipSlotWidth + kSpacing, baseline - descAscent);
+    desc_->move(qRound((kChipSlotWidth + kSpacing) * scale_), baseline - descAscent);
 }
 
 QSize ControlRow::sizeHint() const {
@@ -57,7 +64,7 @@ void ControlRow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QColor chip = LightAppearance::gray();
     chip.setAlphaF(kChipOpacity);
-    RoundedPanel::paint(painter, key_->geometry(), {kChipRadius, chip});
+    RoundedPanel::paint(painter, key_->geometry(), {kChipRadius * scale_, chip});
 }
 
 } // namespace wigglepad

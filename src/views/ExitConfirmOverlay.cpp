@@ -7,6 +7,7 @@
 #include "continuousRoundedRect.h"
 #include "styledLabel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -34,7 +35,6 @@ StyledButton* makeButton(StyledButton::Look look, const QString& text,
     auto* button = new StyledButton(look);
     button->setText(text);
     button->setLabelSize(kButtonLabelSize);
-    button->setFocusPolicy(Qt::TabFocus);
     QObject::connect(button, &QAbstractButton::clicked, button,
                      [action = std::move(action)] { action(); });
     return button;
@@ -43,12 +43,17 @@ StyledButton* makeButton(StyledButton::Look look, const QString& text,
 } // namespace
 
 ExitConfirmOverlay::ExitConfirmOverlay(std::function<void()> onExit, std::function<void()> onCancel,
-                                       QWidget* parent)
+                                       TimerService& timers, QWidget* parent)
     : AdultScreen(parent)
-    , card_(makeCard(std::move(onExit), std::move(onCancel))) {}
+    , onCancel_(std::move(onCancel))
+    , timers_(timers)
+    , card_(makeCard(std::move(onExit))) {
+    watchPointerOn(*card_);
+}
 
-QWidget* ExitConfirmOverlay::makeCard(std::function<void()> onExit,
-                                      std::function<void()> onCancel) {
+// Exit takes no keyboard focus (a StyledButton's default), so neither Tab, the arrows nor Space
+// can reach it.
+QWidget* ExitConfirmOverlay::makeCard(std::function<void()> onExit) {
     auto* card = new QWidget(this);
     card->setFont(TypeScale::font(TextStyle::body));
     auto* column = new QVBoxLayout(card);
@@ -59,8 +64,10 @@ QWidget* ExitConfirmOverlay::makeCard(std::function<void()> onExit,
                       0, Qt::AlignHCenter);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(kButtonSpacing);
-    buttons->addWidget(makeButton(StyledButton::Look::bordered, tr("Cancel"), std::move(onCancel)),
-                       0, Qt::AlignVCenter);
+    StyledButton* cancel =
+        makeButton(StyledButton::Look::bordered, tr("Cancel"), [this] { onCancel_(); });
+    cancel->setFocusPolicy(Qt::TabFocus);
+    buttons->addWidget(cancel, 0, Qt::AlignVCenter);
     StyledButton* exit =
         makeButton(StyledButton::Look::borderedProminent, tr("Exit"), std::move(onExit));
     exit->setTint(LightAppearance::red());
@@ -68,6 +75,46 @@ QWidget* ExitConfirmOverlay::makeCard(std::function<void()> onExit,
     column->addLayout(buttons);
     column->setAlignment(buttons, Qt::AlignHCenter);
     return card;
+}
+
+// Moves over the card come without a button held too, wherever on it the pointer is.
+void ExitConfirmOverlay::watchPointerOn(QWidget& card) {
+    QList<QWidget*> widgets = card.findChildren<QWidget*>();
+    widgets << &card;
+    for (QWidget* widget : widgets) {
+        widget->setMouseTracking(true);
+        widget->installEventFilter(this);
+    }
+}
+
+bool ExitConfirmOverlay::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        if (unattended_)
+            restartUnattendedCount();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void ExitConfirmOverlay::showEvent(QShowEvent*) {
+    restartUnattendedCount();
+}
+
+void ExitConfirmOverlay::hideEvent(QHideEvent* event) {
+    unattended_.reset();
+    AdultScreen::hideEvent(event);
+}
+
+void ExitConfirmOverlay::restartUnattendedCount() {
+    unattended_ = timers_.scheduleRepeating(kUnattendedTimeout, [this] {
+        unattended_->invalidate();
+        onCancel_();
+    });
 }
 
 void ExitConfirmOverlay::setBackdrop(BackdropPainter paintBehind) {

@@ -24,7 +24,7 @@ void FittingColumn::addGap(int height) {
     gaps_.push_back({spacer, height});
 }
 
-void FittingColumn::fitInto(const QRect& room) {
+double FittingColumn::fitInto(const QRect& room) {
     const int width = std::min(room.width(), sizeHint().width());
     scaleGaps(1.0);
     int setGaps = 0;
@@ -38,6 +38,7 @@ void FittingColumn::fitInto(const QRect& room) {
                          room.y() + (room.height() - size.height()) / 2);
     setGeometry(QRect(topLeft, size));
     layout_->activate();
+    return size.height() > room.height() ? double(room.height()) / size.height() : 1.0;
 }
 
 void FittingColumn::scaleGaps(double scale) {

@@ -10,7 +10,8 @@ namespace wigglepad {
 
 // A column of sections with set gaps between them. When the column is taller than the room it
 // is given, it narrows every gap in the same proportion until it fits, down to a floor; the
-// sections keep their sizes, so every text stays legible and every card keeps its size.
+// sections keep their sizes. A column still too tall says by how much, so that its owner can
+// build it again smaller.
 class FittingColumn : public QWidget {
     Q_OBJECT
 public:
@@ -26,8 +27,9 @@ public:
 
     // Narrows the gaps just enough to fit `room`'s height, then takes its natural width and
     // centres itself in `room`. A column that does not fit even with the narrowest gaps
-    // overflows the room equally at the top and the bottom.
-    void fitInto(const QRect& room);
+    // overflows the room equally at the top and the bottom. Returns the factor the column's
+    // height must shrink by to fit: 1 when it fits.
+    double fitInto(const QRect& room);
 
     // The fraction of their set heights the gaps have now, from kMinGapScale to 1.
     double gapScale() const { return gapScale_; }

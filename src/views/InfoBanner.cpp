@@ -1,5 +1,6 @@
 #include "InfoBanner.h"
 
+#include "BalancedLabel.h"
 #include "StyledButton.h"
 #include "TypeScale.h"
 #include "styledLabel.h"
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -42,12 +44,16 @@ QPixmap closeGlyph(qreal devicePixelRatio) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(white(kDiscOpacity));
     painter.drawEllipse(QRectF(0, 0, kCloseSide, kCloseSide));
-    painter.setPen(QPen(white(kCrossOpacity), kCrossStroke, Qt::SolidLine, Qt::RoundCap));
+    // One path stroked once, so the translucent bars do not darken twice where they cross.
     const QPointF centre(kCloseSide / 2.0, kCloseSide / 2.0);
     const QPointF toCorner(kCrossHalfSpan, kCrossHalfSpan);
     const QPointF toOtherCorner(kCrossHalfSpan, -kCrossHalfSpan);
-    painter.drawLine(centre - toCorner, centre + toCorner);
-    painter.drawLine(centre - toOtherCorner, centre + toOtherCorner);
+    QPainterPath cross(centre - toCorner);
+    cross.lineTo(centre + toCorner);
+    cross.moveTo(centre - toOtherCorner);
+    cross.lineTo(centre + toOtherCorner);
+    painter.strokePath(cross,
+                       QPen(white(kCrossOpacity), kCrossStroke, Qt::SolidLine, Qt::RoundCap));
     return glyph;
 }
 
@@ -57,11 +63,9 @@ InfoBanner::InfoBanner(std::function<void()> onDismiss, QWidget* parent)
     : QWidget(parent)
     , title_(styledLabel(tr("Welcome to Wigglepad"), TypeScale::font(TextStyle::headline),
                          white(1.0f)))
-    , instructions_(styledLabel(tr("To exit: hold Escape for 3 seconds, or click 5 times rapidly "
-                                   "in the top-right corner. Hold the M key for 5 seconds to "
-                                   "return to the mode menu."),
-                                TypeScale::font(TextStyle::subheadline),
-                                white(kInstructionsOpacity)))
+    , instructions_(new BalancedLabel(tr("To exit: hold Escape for 3 seconds, or click 5 times "
+                                         "rapidly in the top-right corner. Hold the M key for 5 "
+                                         "seconds to return to the mode menu.")))
     , closeButton_(makeCloseButton(std::move(onDismiss))) {
     setFocusPolicy(Qt::NoFocus);
     QPalette ground = palette();
@@ -69,7 +73,8 @@ InfoBanner::InfoBanner(std::function<void()> onDismiss, QWidget* parent)
     setPalette(ground);
     setAutoFillBackground(true);
 
-    instructions_->setWordWrap(true);
+    applyTextStyle(*instructions_, TypeScale::font(TextStyle::subheadline),
+                   white(kInstructionsOpacity));
     auto* text = new QVBoxLayout;
     text->setSpacing(kLineSpacing);
     text->addWidget(title_);

@@ -10,8 +10,9 @@ namespace wigglepad {
 
 // The welcome strip along the top of the play surface that tells an adult how to leave: a
 // title and the instructions in white on dark slate, and a round close button at the right end,
-// which runs onDismiss. The instructions wrap onto further lines on a narrow window, while the
-// close button stays at the top of the right end. Nothing in it takes the keyboard focus.
+// which runs onDismiss. The instructions wrap onto further lines of about equal length on a
+// narrow window, while the close button stays at the top of the right end. Nothing in it takes
+// the keyboard focus.
 class InfoBanner : public QWidget {
     Q_OBJECT
 public:

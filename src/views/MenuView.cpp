@@ -18,10 +18,13 @@
 #include "TypeScale.h"
 #include "styledLabel.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace wigglepad {
 
@@ -29,7 +32,8 @@ namespace {
 
 const QColor kBackground = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
 
-// Gaps of the content column, from the top down; each narrows in proportion on a short window.
+// Lengths of the content column at full size, from the top down; each gap narrows in proportion
+// in a short room.
 constexpr int kSidePadding = 40;
 constexpr int kEdgeGap = 40; // above the title and below the footnote
 constexpr int kSectionGap = 28;
@@ -53,22 +57,27 @@ constexpr qreal kBoxRadius = 12.0;
 constexpr float kBoxFillOpacity = 0.6f;
 constexpr float kBoxOutlineOpacity = 0.2f;
 
+// Marked for translation here, translated where shown.
 struct AdultControl {
     const char* key; // the multiplication sign in "5×" is U+00D7
     const char* desc;
 };
 
 constexpr AdultControl kAdultControls[] = {
-    {"Hold M", "Return to this menu (5 seconds)"},
-    {"Hold Esc", "Quit Wigglepad (3 seconds)"},
-    {"5× click top-right", "Open the exit confirmation"},
-    {"Four-finger swipe", "Switch Spaces (when enabled above)"},
+    {QT_TRANSLATE_NOOP("wigglepad::MenuView", "Hold M"),
+     QT_TRANSLATE_NOOP("wigglepad::MenuView", "Return to this menu (5 seconds)")},
+    {QT_TRANSLATE_NOOP("wigglepad::MenuView", "Hold Esc"),
+     QT_TRANSLATE_NOOP("wigglepad::MenuView", "Quit Wigglepad (3 seconds)")},
+    {QT_TRANSLATE_NOOP("wigglepad::MenuView", "5× click top-right"),
+     QT_TRANSLATE_NOOP("wigglepad::MenuView", "Open the exit confirmation")},
+    {QT_TRANSLATE_NOOP("wigglepad::MenuView", "Alt+Tab or swipe"),
+     QT_TRANSLATE_NOOP("wigglepad::MenuView", "Switch away (when enabled above)")},
 };
 
-RoundedPanel::Look adultControlsLook() {
+RoundedPanel::Look adultControlsLook(double scale) {
     QColor outline = LightAppearance::gray();
     outline.setAlphaF(kBoxOutlineOpacity);
-    return {kBoxRadius, QColor::fromRgbF(1.0f, 1.0f, 1.0f, kBoxFillOpacity), outline, 1.0};
+    return {kBoxRadius * scale, QColor::fromRgbF(1.0f, 1.0f, 1.0f, kBoxFillOpacity), outline, 1.0};
 }
 
 } // namespace
@@ -77,56 +86,112 @@ MenuView::MenuView(AppState& state, const QColor& ink, const QColor& muted, Sett
                    NotificationCenter& notifications, QWidget* parent)
     : AdultScreen(parent)
     , state_(state)
+    , ink_(ink)
+    , muted_(muted)
     , settings_(settings)
     , notifications_(notifications)
-    , column_(new FittingColumn(kSidePadding, this))
     , update_(new DeferredUpdate([this](const std::optional<Animation>& a) { refresh(a); }, this))
     , subscription_(state.objectWillChange.subscribe([this] { update_->request(); })) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    buildSections(ink, muted);
+    buildColumn(1.0);
 }
 
 MenuView::~MenuView() {
     state_.objectWillChange.unsubscribe(subscription_);
 }
 
-double MenuView::gapScale() const {
-    return column_->gapScale();
+void MenuView::setTopInset(int height) {
+    if (height == topInset_)
+        return;
+    topInset_ = height;
+    layOut();
 }
 
-void MenuView::buildSections(const QColor& ink, const QColor& muted) {
-    column_->addGap(kEdgeGap);
+// The largest scale, up to 1, at which the column fits below the inset. Texts do not shrink
+// exactly in proportion, so a guess that still overflows is narrowed again.
+void MenuView::layOut() {
+    constexpr int kAttempts = 6;
+    constexpr double kMargin = 0.005; // below the exact ratio, so rounding does not overflow
+    const QRect room = rect().adjusted(0, topInset_, 0, 0);
+    if (room.isEmpty())
+        return;
+    double scale = 1.0;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        buildColumn(scale);
+        const double shrink = column_->fitInto(room);
+        if (shrink >= 1.0)
+            return;
+        scale *= shrink - kMargin;
+    }
+}
+
+// Builds the column again only when the scale changed; the control with the keyboard focus
+// keeps it.
+void MenuView::buildColumn(double scale) {
+    if (column_ && scale == scale_)
+        return;
+    const std::vector<QWidget*> before = controls();
+    const auto focused = std::find(before.begin(), before.end(), QApplication::focusWidget());
+    const auto focusIndex = focused - before.begin();
+    delete column_;
+    cards_.clear();
+    scale_ = scale;
+    column_ = new FittingColumn(scaled(kSidePadding), this);
+    buildSections();
+    column_->show();
+    if (focused != before.end())
+        controls().at(focusIndex)->setFocus(Qt::OtherFocusReason);
+}
+
+std::vector<QWidget*> MenuView::controls() const {
+    std::vector<QWidget*> all(cards_.begin(), cards_.end());
+    if (column_)
+        all.insert(all.end(), {swipeSwitch_, soundSwitch_, startButton_});
+    return all;
+}
+
+int MenuView::scaled(int length) const {
+    return static_cast<int>(std::lround(length * scale_));
+}
+
+QFont MenuView::scaled(const QFont& font) const {
+    return TypeScale::scaled(font, scale_);
+}
+
+void MenuView::buildSections() {
+    column_->addGap(scaled(kEdgeGap));
     column_->addSection(
-        styledLabel(tr("Wigglepad"), TypeScale::rounded(kTitlePixelSize), kTitleColour));
-    column_->addGap(kSectionGap);
+        styledLabel(tr("Wigglepad"), scaled(TypeScale::rounded(kTitlePixelSize)), kTitleColour));
+    column_->addGap(scaled(kSectionGap));
     column_->addSection(
-        styledLabel(tr("Choose a mode"), TypeScale::font(TextStyle::title3), muted));
-    column_->addGap(kSectionGap);
-    column_->addSection(makeCardRow(ink, muted));
-    column_->addGap(kAboveSwitch);
-    column_->addSection(makeSwipeSwitch(ink, muted));
-    column_->addGap(kBetweenSwitches);
-    column_->addSection(makeSoundSwitch(ink, muted));
-    column_->addGap(kAboveStart);
+        styledLabel(tr("Choose a mode"), scaled(TypeScale::font(TextStyle::title3)), muted_));
+    column_->addGap(scaled(kSectionGap));
+    column_->addSection(makeCardRow());
+    column_->addGap(scaled(kAboveSwitch));
+    column_->addSection(makeSwipeSwitch());
+    column_->addGap(scaled(kBetweenSwitches));
+    column_->addSection(makeSoundSwitch());
+    column_->addGap(scaled(kAboveStart));
     column_->addSection(makeStartButton());
-    column_->addGap(kSectionGap);
-    column_->addSection(makeAdultControls(ink, muted));
-    column_->addGap(kAboveFootnote);
+    column_->addGap(scaled(kSectionGap));
+    column_->addSection(makeAdultControls());
+    column_->addGap(scaled(kAboveFootnote));
     QLabel* footnote = styledLabel(tr("Your choice is remembered for next time."),
-                                   TypeScale::font(TextStyle::footnote), muted);
+                                   scaled(TypeScale::font(TextStyle::footnote)), muted_);
     footnote->setAlignment(Qt::AlignHCenter);
     column_->addSection(footnote);
-    column_->addGap(kEdgeGap);
+    column_->addGap(scaled(kEdgeGap));
 }
 
-QWidget* MenuView::makeCardRow(const QColor& ink, const QColor& muted) {
+QWidget* MenuView::makeCardRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(kCardSpacing);
+    layout->setSpacing(scaled(kCardSpacing));
     for (const PlayMode mode : kAllPlayModes) {
-        auto* card = new ModeCard(mode, state_.mode.get() == mode, ink, muted,
-                                  [this, mode] { chooseMode(mode); });
+        auto* card = new ModeCard(
+            mode, state_.mode.get() == mode, ink_, muted_, [this, mode] { chooseMode(mode); },
+            scale_);
         card->setFocusPolicy(Qt::TabFocus);
         layout->addWidget(card, 0, Qt::AlignVCenter);
         cards_.push_back(card);
@@ -134,71 +199,74 @@ QWidget* MenuView::makeCardRow(const QColor& ink, const QColor& muted) {
     return row;
 }
 
-QWidget* MenuView::makeSwipeSwitch(const QColor& ink, const QColor& muted) {
+QWidget* MenuView::makeSwipeSwitch() {
     swipeSwitch_ = new SwitchToggle;
     swipeSwitch_->setChecked(state_.allowSwipe.get());
     connect(swipeSwitch_, &QAbstractButton::clicked, this, &MenuView::setSwipeAllowed);
-    return makeSwitchRow(tr("Allow four-finger swipe between Spaces"),
-                         tr("Lets adults swipe away from Wigglepad using a trackpad "
-                            "gesture (must be enabled in System Settings → Trackpad)."),
-                         swipeSwitch_, ink, muted);
+    // With the switch on the grabs are released, so the desktop's own ways of switching work.
+    return makeSwitchRow(tr("Allow switching away"),
+                         tr("Lets adults leave Wigglepad with the desktop's own shortcuts and "
+                            "gestures (Alt+Tab, Super, workspace swipes)."),
+                         swipeSwitch_);
 }
 
-QWidget* MenuView::makeSoundSwitch(const QColor& ink, const QColor& muted) {
+QWidget* MenuView::makeSoundSwitch() {
     soundSwitch_ = new SwitchToggle;
     soundSwitch_->setChecked(state_.sound.get());
     connect(soundSwitch_, &QAbstractButton::clicked, this, &MenuView::setSoundOn);
     return makeSwitchRow(tr("Sounds"),
                          tr("Soft tones for every shape; letters and numbers are spoken in "
                             "Letters & Numbers mode."),
-                         soundSwitch_, ink, muted);
+                         soundSwitch_);
 }
 
-// The texts on the left, the switch at the right end of the row.
-QWidget* MenuView::makeSwitchRow(const QString& title, const QString& caption, SwitchToggle* toggle,
-                                 const QColor& ink, const QColor& muted) {
-    auto* row = new QWidget;
-    row->setFixedWidth(kFrameMaxWidth);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(kSwitchTextSpacing);
-    texts->addWidget(styledLabel(title, TypeScale::font(TextStyle::headline), ink));
-    QLabel* help = styledLabel(caption, TypeScale::font(TextStyle::caption), muted);
-    help->setWordWrap(true);
-    texts->addWidget(help);
+// The title and the help on the left, the switch at the right end of the row.
+QWidget* MenuView::makeSwitchRow(const QString& title, const QString& help, SwitchToggle* toggle) {
+    toggle->setFixedSize(toggle->sizeHint() * scale_);
     toggle->setFocusPolicy(Qt::TabFocus);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(scaled(kSwitchTextSpacing));
+    texts->addWidget(styledLabel(title, scaled(TypeScale::font(TextStyle::headline)), ink_));
+    QLabel* helpLabel = styledLabel(help, scaled(TypeScale::font(TextStyle::caption)), muted_);
+    helpLabel->setWordWrap(true);
+    // Fixed, so that the column reckons the wrapped help's height at the width it is given.
+    helpLabel->setFixedWidth(scaled(kFrameMaxWidth) - toggle->width() - scaled(kSwitchBesideText));
+    texts->addWidget(helpLabel);
+    auto* row = new QWidget;
+    row->setFixedWidth(scaled(kFrameMaxWidth));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(kSwitchBesideText);
+    layout->setSpacing(scaled(kSwitchBesideText));
     layout->addLayout(texts, 1);
     layout->addWidget(toggle, 0, Qt::AlignVCenter);
-    // The column would ask the wrapped caption's height for its own, wider width.
-    row->setFixedHeight(layout->totalHeightForWidth(kFrameMaxWidth));
     return row;
 }
 
 QWidget* MenuView::makeStartButton() {
     auto* button = new StyledButton(StyledButton::Look::borderedProminent);
     button->setText(tr("Start"));
-    button->setFont(boldFont(TextStyle::title3));
+    button->setFont(scaled(boldFont(TextStyle::title3)));
     button->setControlSize(StyledButton::ControlSize::large);
-    button->setLabelSize(kStartLabelSize);
+    button->setLabelSize(kStartLabelSize * scale_);
     button->setFocusPolicy(Qt::TabFocus);
     connect(button, &QAbstractButton::clicked, this, &MenuView::start);
+    startButton_ = button;
     return button;
 }
 
-QWidget* MenuView::makeAdultControls(const QColor& ink, const QColor& muted) {
-    auto* box = new RoundedPanel(adultControlsLook());
-    box->setFixedWidth(kFrameMaxWidth + 2 * kBoxPadding);
+QWidget* MenuView::makeAdultControls() {
+    auto* box = new RoundedPanel(adultControlsLook(scale_));
+    const int padding = scaled(kBoxPadding);
+    box->setFixedWidth(scaled(kFrameMaxWidth) + 2 * padding);
     auto* list = new QVBoxLayout(box);
-    list->setContentsMargins(kBoxPadding, kBoxPadding, kBoxPadding, kBoxPadding);
-    list->setSpacing(kBoxSpacing);
-    list->addWidget(styledLabel(tr("Adult Controls"), TypeScale::font(TextStyle::headline), ink), 0,
-                    Qt::AlignLeft);
+    list->setContentsMargins(padding, padding, padding, padding);
+    list->setSpacing(scaled(kBoxSpacing));
+    list->addWidget(
+        styledLabel(tr("Adult Controls"), scaled(TypeScale::font(TextStyle::headline)), ink_), 0,
+        Qt::AlignLeft);
     for (const AdultControl& control : kAdultControls)
-        list->addWidget(new ControlRow(QString::fromUtf8(control.key),
-                                       QString::fromUtf8(control.desc), ink, muted),
-                        0, Qt::AlignLeft);
+        list->addWidget(new ControlRow(tr(control.key), tr(control.desc), ink_, muted_, scale_), 0,
+                        Qt::AlignLeft);
     return box;
 }
 
@@ -249,7 +317,7 @@ void MenuView::paintEvent(QPaintEvent*) {
 }
 
 void MenuView::resizeEvent(QResizeEvent*) {
-    column_->fitInto(rect());
+    layOut();
 }
 
 // The menu is the whole screen: a click beside its controls ends here.

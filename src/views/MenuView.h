@@ -28,11 +28,13 @@ class SwitchToggle;
 //
 // The menu follows the state: it hears every announcement, which the frame step makes sixty
 // times a second, and then only compares the mode and the switches with what it shows.
-// On a window shorter than the menu the gaps between its sections narrow, in proportion, until
-// it fits; the sections keep their sizes.
+// The menu lays itself out below whatever covers its top (the welcome banner). In a room
+// shorter than the menu the gaps between its sections narrow, in proportion, down to a floor;
+// when even that does not fit, the whole column is built again uniformly smaller, texts, cards
+// and gaps alike, so that nothing is clipped or hidden.
 //
 // Keyboard: setFocus() on the menu readies it (the window's activation may hand it the focus
-// too); Tab and Shift+Tab then go round the cards, the switch and Start, and Space presses the
+// too); Tab and Shift+Tab then go round the cards, the switches and Start, and Space presses the
 // one with the focus ring. No control takes the focus before Tab, and hiding the menu drops it.
 class MenuView : public AdultScreen {
     Q_OBJECT
@@ -41,22 +43,26 @@ public:
              NotificationCenter& notifications, QWidget* parent = nullptr);
     ~MenuView() override;
 
-    // The fraction of their set heights the gaps between the sections have now.
-    double gapScale() const;
+    // The height at the top of the menu that a layer above it covers; 0 when nothing does.
+    void setTopInset(int height);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void buildSections(const QColor& ink, const QColor& muted);
-    QWidget* makeCardRow(const QColor& ink, const QColor& muted);
-    QWidget* makeSwipeSwitch(const QColor& ink, const QColor& muted);
-    QWidget* makeSoundSwitch(const QColor& ink, const QColor& muted);
-    QWidget* makeSwitchRow(const QString& title, const QString& caption, SwitchToggle* toggle,
-                           const QColor& ink, const QColor& muted);
+    void layOut();
+    void buildColumn(double scale);
+    void buildSections();
+    QWidget* makeCardRow();
+    QWidget* makeSwipeSwitch();
+    QWidget* makeSoundSwitch();
+    QWidget* makeSwitchRow(const QString& title, const QString& help, SwitchToggle* toggle);
     QWidget* makeStartButton();
-    QWidget* makeAdultControls(const QColor& ink, const QColor& muted);
+    QWidget* makeAdultControls();
+    int scaled(int length) const;
+    QFont scaled(const QFont& font) const;
+    std::vector<QWidget*> controls() const;
 
     void refresh(const std::optional<Animation>& animation);
     void chooseMode(PlayMode mode);
@@ -65,12 +71,17 @@ private:
     void start();
 
     AppState& state_;
+    const QColor ink_;
+    const QColor muted_;
     SettingsStore& settings_;
     NotificationCenter& notifications_;
-    FittingColumn* column_;
+    int topInset_ = 0;
+    double scale_ = 1.0;
+    FittingColumn* column_ = nullptr;
     std::vector<ModeCard*> cards_;
     SwitchToggle* swipeSwitch_ = nullptr;
     SwitchToggle* soundSwitch_ = nullptr;
+    QWidget* startButton_ = nullptr;
     DeferredUpdate* update_;
     ChangePublisher::Token subscription_;
 };

@@ -28,6 +28,7 @@ constexpr qreal kFocusRingInset = 6.0;
 constexpr qreal kFocusRingWidth = 2.0;
 constexpr float kFocusRingOpacity = 0.6f;
 
+// Marked for translation here, translated where shown.
 struct CardTexts {
     const char* title;
     const char* age; // the ranges use an en dash
@@ -37,11 +38,18 @@ struct CardTexts {
 CardTexts textsFor(PlayMode mode) {
     switch (mode) {
     case PlayMode::sensory:
-        return {"Sensory Play", "0–12 months",
-                "Colorful shapes, trails, and bubbles. Every press paints something new."};
+        return {
+            QT_TRANSLATE_NOOP("wigglepad::ModeCard", "Sensory Play"),
+            QT_TRANSLATE_NOOP("wigglepad::ModeCard", "0–12 months"),
+            QT_TRANSLATE_NOOP("wigglepad::ModeCard",
+                              "Colorful shapes, trails, and bubbles. Every press paints something "
+                              "new.")};
     case PlayMode::lettersNumbers:
-        return {"Letters & Numbers", "12+ months",
-                "Letter and number keys spawn the matching character. Other keys spawn shapes."};
+        return {QT_TRANSLATE_NOOP("wigglepad::ModeCard", "Letters & Numbers"),
+                QT_TRANSLATE_NOOP("wigglepad::ModeCard", "12+ months"),
+                QT_TRANSLATE_NOOP("wigglepad::ModeCard",
+                                  "Letter and number keys spawn the matching character. Other keys "
+                                  "spawn shapes.")};
     }
     return textsFor(PlayMode::sensory);
 }
@@ -49,13 +57,14 @@ CardTexts textsFor(PlayMode mode) {
 } // namespace
 
 ModeCard::ModeCard(PlayMode mode, bool isSelected, const QColor& ink, const QColor& muted,
-                   std::function<void()> action, QWidget* parent)
+                   std::function<void()> action, double scale, QWidget* parent)
     : StyledButton(Look::plain, parent)
     , mode_(mode)
-    , isSelected_(isSelected) {
-    setFixedSize(kSize);
+    , isSelected_(isSelected)
+    , scale_(scale) {
+    setFixedSize(sizeHint());
     setLabel(makeFace(ink, muted));
-    setAccessibleName(QString::fromUtf8(textsFor(mode).title));
+    setAccessibleName(tr(textsFor(mode).title));
     connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] { action(); });
 }
 
@@ -65,14 +74,15 @@ QWidget* ModeCard::makeFace(const QColor& ink, const QColor& muted) {
     description.setAlphaF(ink.alphaF() * kDescriptionOpacity);
     auto* face = new QWidget;
     auto* column = new QVBoxLayout(face);
-    column->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
-    column->setSpacing(kSpacing);
+    const int padding = qRound(kPadding * scale_);
+    column->setContentsMargins(padding, padding, padding, padding);
+    column->setSpacing(qRound(kSpacing * scale_));
+    const auto font = [this](const QFont& unscaled) { return TypeScale::scaled(unscaled, scale_); };
+    column->addWidget(styledLabel(tr(texts.title), font(boldFont(TextStyle::title2)), ink));
     column->addWidget(
-        styledLabel(QString::fromUtf8(texts.title), boldFont(TextStyle::title2), ink));
-    column->addWidget(
-        styledLabel(QString::fromUtf8(texts.age), TypeScale::font(TextStyle::subheadline), muted));
-    QLabel* body = styledLabel(QString::fromUtf8(texts.description),
-                               TypeScale::font(TextStyle::body), description);
+        styledLabel(tr(texts.age), font(TypeScale::font(TextStyle::subheadline)), muted));
+    QLabel* body =
+        styledLabel(tr(texts.description), font(TypeScale::font(TextStyle::body)), description);
     body->setWordWrap(true);
     column->addWidget(body);
     column->addStretch();
@@ -94,9 +104,9 @@ void ModeCard::paintEvent(QPaintEvent*) {
     QColor outline = LightAppearance::gray();
     outline.setAlphaF(kOutlineOpacity);
     const RoundedPanel::Look look =
-        isSelected_
-            ? RoundedPanel::Look{kRadius, fill, LightAppearance::accent(), kSelectedOutlineWidth}
-            : RoundedPanel::Look{kRadius, fill, outline, 1.0};
+        isSelected_ ? RoundedPanel::Look{kRadius * scale_, fill, LightAppearance::accent(),
+                                         kSelectedOutlineWidth * scale_}
+                    : RoundedPanel::Look{kRadius * scale_, fill, outline, 1.0};
     RoundedPanel::paint(painter, rect(), look);
     paintFocusRing(painter);
 }
@@ -106,10 +116,11 @@ void ModeCard::paintFocusRing(QPainter& painter) const {
         return;
     QColor ring = LightAppearance::accent();
     ring.setAlphaF(kFocusRingOpacity);
-    const QRectF bounds = QRectF(rect()).adjusted(kFocusRingInset, kFocusRingInset,
-                                                  -kFocusRingInset, -kFocusRingInset);
-    RoundedPanel::paint(painter, bounds,
-                        {kRadius - kFocusRingInset, Qt::transparent, ring, kFocusRingWidth});
+    const qreal inset = kFocusRingInset * scale_;
+    const QRectF bounds = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    RoundedPanel::paint(
+        painter, bounds,
+        {(kRadius - kFocusRingInset) * scale_, Qt::transparent, ring, kFocusRingWidth});
 }
 
 } // namespace wigglepad

@@ -12,6 +12,7 @@
 #include "PlayCanvas.h"
 #include "Transition.h"
 
+#include <QEvent>
 #include <QPointer>
 
 namespace wigglepad {
@@ -49,12 +50,13 @@ void PlayView::buildLayers(const QColor& bg, Services services) {
     menuFade_ = new Transition(menu_, Transition::Kind::opacity);
     exitConfirm_ = new ExitConfirmOverlay(
         [&notifications = services.notifications] { notifications.post(kExitNotification); },
-        [this] { state_.showExitConfirm.set(false); }, this);
+        [this] { state_.showExitConfirm.set(false); }, services.timers, this);
     exitConfirm_->hide();
     exitConfirm_->setBackdrop(
         [this](QPainter& painter, QSizeF surface) { canvas_->paintSurface(painter, surface); });
     banner_ = new InfoBanner([this] { hideBanner(); }, this);
     banner_->hide();
+    banner_->installEventFilter(this);
     bannerSlide_ = new Transition(banner_, Transition::Kind::moveTop);
 }
 
@@ -65,6 +67,7 @@ void PlayView::evaluateLayers(const std::optional<Animation>& animation) {
     menuFade_->setPresent(state_.showMenu.get(), animation);
     exitConfirm_->setVisible(state_.showExitConfirm.get());
     bannerSlide_->setPresent(state_.showBanner.get(), animation);
+    keepMenuBelowBanner();
     focusOpenAdultScreen(!menuWasOpen && menuFade_->isPresent(),
                          !confirmWasOpen && !exitConfirm_->isHidden());
 }
@@ -84,6 +87,18 @@ void PlayView::resizeEvent(QResizeEvent*) {
     menu_->setGeometry(whole);
     exitConfirm_->setGeometry(whole);
     banner_->setGeometry(0, 0, width(), banner_->heightForWidth(width()));
+    keepMenuBelowBanner();
+}
+
+// The banner shows before it slides in and hides when it has slid out.
+bool PlayView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == banner_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        keepMenuBelowBanner();
+    return false;
+}
+
+void PlayView::keepMenuBelowBanner() {
+    menu_->setTopInset(banner_->isHidden() ? 0 : banner_->height());
 }
 
 void PlayView::showEvent(QShowEvent*) {

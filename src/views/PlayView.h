@@ -33,7 +33,8 @@ class Transition;
 // The view holds no play data: on every announcement of the state it only reads the three
 // flags, at most once per turn of the event loop. It starts the banner's 60-second auto-hide
 // when it first comes on screen. While the child plays no layer takes the keyboard focus; an
-// adult screen that opens is given it, the confirmation before the menu.
+// adult screen that opens is given it, the confirmation before the menu. While the banner is on
+// screen the menu lays itself out below it, and moves up once the banner has gone.
 class PlayView : public QWidget {
     Q_OBJECT
 public:
@@ -60,11 +61,13 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayers(const QColor& bg, Services services);
     void evaluateLayers(const std::optional<Animation>& animation);
     void focusOpenAdultScreen(bool menuOpened, bool confirmOpened);
+    void keepMenuBelowBanner();
     void scheduleBannerAutoHide();
     void hideBanner();
 

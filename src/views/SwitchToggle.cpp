@@ -13,8 +13,13 @@ namespace {
 constexpr QSize kTrackSize{40, 24};
 constexpr qreal kKnobInset = 2.0;
 constexpr int kKnobSlideMs = 150;
-constexpr float kOffTrackOpacity = 0.35f;
+// Off, the track must read as a control on the off-white ground: a grey fill with a darker edge.
+constexpr float kOffTrackOpacity = 0.45f;
+constexpr float kOffEdgeOpacity = 0.7f;
 constexpr float kKnobRimOpacity = 0.35f;
+// The knob's soft shadow: rings of faint black, each wider and fainter, a little below it.
+constexpr qreal kShadowDrop = 1.0;
+constexpr float kShadowOpacities[] = {0.10f, 0.06f, 0.03f};
 constexpr qreal kDisabledOpacity = 0.4;
 constexpr int kFocusDarkerPercent = 140; // the focus ring must show on the accent track too
 
@@ -75,7 +80,7 @@ void SwitchToggle::paintEvent(QPaintEvent*) {
     paintKnob(painter);
 }
 
-// The track blends from light gray to the accent as the knob travels.
+// The track blends from grey to the accent as the knob travels; its edge fades out on the way.
 void SwitchToggle::paintTrack(QPainter& painter) const {
     QColor off = LightAppearance::gray();
     off.setAlphaF(kOffTrackOpacity);
@@ -86,18 +91,30 @@ void SwitchToggle::paintTrack(QPainter& painter) const {
     const QColor track =
         QColor::fromRgbF(mix(off.redF(), on.redF()), mix(off.greenF(), on.greenF()),
                          mix(off.blueF(), on.blueF()), mix(off.alphaF(), on.alphaF()));
-    const QRectF bounds(QPointF(0, 0), QSizeF(kTrackSize));
+    QColor edge = LightAppearance::gray();
+    edge.setAlphaF(mix(kOffEdgeOpacity, 0.0f));
+    const QRectF bounds = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const qreal radius = bounds.height() / 2;
     painter.setPen(hasFocus() ? QPen(LightAppearance::accent().darker(kFocusDarkerPercent), 2.0)
-                              : QPen(Qt::NoPen));
+                              : QPen(edge, 1.0));
     painter.setBrush(track);
-    painter.drawRoundedRect(bounds.adjusted(1, 1, -1, -1), bounds.height() / 2 - 1,
-                            bounds.height() / 2 - 1);
+    painter.drawRoundedRect(bounds, radius, radius);
 }
 
 void SwitchToggle::paintKnob(QPainter& painter) const {
-    const qreal diameter = kTrackSize.height() - 2 * kKnobInset;
-    const qreal travel = kTrackSize.width() - 2 * kKnobInset - diameter;
-    const QRectF knob(kKnobInset + travel * knobPosition_, kKnobInset, diameter, diameter);
+    const qreal scale = height() / qreal(kTrackSize.height());
+    const qreal inset = kKnobInset * scale;
+    const qreal diameter = height() - 2 * inset;
+    const qreal travel = width() - 2 * inset - diameter;
+    const QRectF knob(inset + travel * knobPosition_, inset, diameter, diameter);
+    painter.setPen(Qt::NoPen);
+    qreal spread = 0.0;
+    for (const float opacity : kShadowOpacities) {
+        painter.setBrush(QColor::fromRgbF(0.0f, 0.0f, 0.0f, opacity));
+        painter.drawEllipse(
+            knob.translated(0, kShadowDrop * scale).adjusted(-spread, -spread, spread, spread));
+        spread += 0.5 * scale;
+    }
     QColor rim = LightAppearance::gray();
     rim.setAlphaF(kKnobRimOpacity);
     painter.setPen(QPen(rim, 0.5));

@@ -3,6 +3,8 @@
 #include "BundledFonts.h"
 
 #include <QFontDatabase>
+#include <algorithm>
+#include <cmath>
 
 namespace wigglepad {
 
@@ -45,6 +47,11 @@ QFont TypeScale::font(TextStyle style) {
 
 QFont TypeScale::monospaced(TextStyle style) {
     return sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), style);
+}
+
+QFont TypeScale::scaled(QFont font, double scale) {
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale))));
+    return font;
 }
 
 QFont TypeScale::rounded(int pixelSize) {

@@ -21,6 +21,9 @@ public:
     // face is missing.
     static QFont rounded(int pixelSize);
 
+    // `font` with its pixel size times `scale`, for screens a whole column is shrunk to fit.
+    static QFont scaled(QFont font, double scale);
+
     static int pixelSize(TextStyle style);
     static QFont::Weight weight(TextStyle style);
 };

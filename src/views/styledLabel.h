@@ -15,6 +15,9 @@ namespace wigglepad {
 QLabel* styledLabel(const QString& text, const QFont& font, const QColor& colour,
                     QWidget* parent = nullptr);
 
+// Gives a label of the caller's that plain text, font and colour.
+void applyTextStyle(QLabel& label, const QFont& font, const QColor& colour);
+
 // The style's face in bold, for titles and the Start caption.
 QFont boldFont(TextStyle style);
 

@@ -26,7 +26,9 @@ using Log = std::vector<std::string>;
 // of the lock-down.
 class WindowWatchingShell final : public SystemShell {
 public:
-    void attachWindow(QWindow& window) override { recorder.attachWindow(window); }
+    void attachWindow(QWindow& window, const QColor& ground) override {
+        recorder.attachWindow(window, ground);
+    }
     void setPresentationOptions(PresentationOptions options) override {
         // The window system tells of an activation on its next turn.
         QCoreApplication::processEvents();

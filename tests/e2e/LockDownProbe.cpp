@@ -14,22 +14,26 @@
 //   quit refused       a request to quit was refused
 //   resign active      the application lost activation (and asks for it back)
 // With --hold-off-session-end the lock-down holds off the end of the session through the
-// desktop's services. Lines on stdin steer it while it runs: "options <n>" sets the options.
+// desktop's services. Lines on stdin steer it while it runs: "options <n>" sets the options;
+// "stall <seconds>" stops the main loop that long, as a hung program would.
 #include "DesktopSessionEndGuard.h"
 #include "EventMonitor.h"
 #include "QtSystemShell.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -96,8 +100,11 @@ std::unique_ptr<DesktopSessionEndGuard> sessionEndGuardFromArguments() {
 
 void obey(QtSystemShell& shell, const std::string& command) {
     const std::string setOptions = "options ";
+    const std::string stall = "stall ";
     if (command.rfind(setOptions, 0) == 0) {
         shell.setPresentationOptions(std::stoul(command.substr(setOptions.size())));
+    } else if (command.rfind(stall, 0) == 0) {
+        std::this_thread::sleep_for(std::chrono::seconds(std::stoul(command.substr(stall.size()))));
     }
 }
 
@@ -122,7 +129,7 @@ void followCommands(QtSystemShell& shell) {
 }
 
 void wireShell(QtSystemShell& shell, QWindow& window) {
-    shell.attachWindow(window);
+    shell.attachWindow(window, QColor::fromRgbF(0.98f, 0.97f, 0.95f)); // the play surface's
     shell.setTerminationDelegate({[] {
                                       report("quit refused");
                                       return false;
@@ -168,7 +175,7 @@ int main(int argc, char** argv) {
     wireShell(shell, handle);
     shell.setPresentationOptions(optionsFromArguments());
     shell.activate();
-    const EventMonitor monitor(handle, KeyboardLayout::forDisplay(), reportKeys);
+    const EventMonitor monitor(handle, std::make_unique<DisplayKeyboard>(), reportKeys);
     // Installed last, so it sees each key before the monitor swallows it.
     QtKeyReporter qtKeys;
     handle.installEventFilter(&qtKeys);

@@ -1,24 +1,43 @@
 #!/usr/bin/env bash
 # The adults' ways out of the real program, at 1920x1080 under openbox: five rapid clicks in the
 # top-right corner open the confirmation, Cancel goes back to play, five more and Exit end the
-# run with status 0; holding Escape for 3 s (and not less) ends it with status 0 too.
-# Usage: exits_e2e.sh <wigglepad binary>
+# run with status 0; a child who clicks in the corner and mashes keys never gets out, and a
+# confirmation left alone closes by itself; a second start leaves the running copy alone, and holding
+# Escape for 3 s (and not less) ends that with status 0; a killed copy does not keep the next
+# one from starting. Usage: exits_e2e.sh <wigglepad binary>
 set -euo pipefail
 
 app=$1
 source "$(dirname "$0")/x11_session.sh"
 
-# Where the confirmation puts things on a 1920x1080 screen, and what the dimmed surface looks like.
+# Where the confirmation puts things on a 1920x1080 screen, and a place where the dimming shows.
 cancel_button=(860 552)
 exit_button=(990 552)
 exit_red=255,59,48
 dimmed_probe=(100 900)
-dimmed_surface=150,148,145
 
 five_rapid_clicks_top_right() { xdotool mousemove 1900 20 click --repeat 5 --delay 80 1; }
+# The undimmed surface shows in one of these places at least, whatever figures lie about.
+undimmed() {
+    local at
+    for at in "5 1075" "100 900" "1800 1000" "960 150"; do
+        [ "$(pixel $at)" = "$surface_colour" ] && return 0
+    done
+    return 1
+}
 expect_confirmation() {
     expect_pixel "${exit_button[@]}" "$exit_red" 3 "$1: no Exit button"
-    [ "$(pixel "${dimmed_probe[@]}")" = "$dimmed_surface" ] || fail "$1: the surface is not dimmed"
+    ! undimmed || fail "$1: the surface is not dimmed"
+}
+# A child: the pointer pushed into the top-right pixel, clicks twice a second.
+clicks_at_2_hz_in_the_corner() { xdotool mousemove 1919 0 click --repeat 6 --delay 500 1; }
+# mash <seconds> <keys...>: random keys of these, four a second.
+mash() {
+    local seconds=$1 typed=() i
+    shift
+    for ((i = 0; i < seconds * 4; i++)); do typed+=("${@:RANDOM % $# + 1:1}"); done
+    echo "   typed: ${typed[*]}" >"$work/mash.log"
+    xdotool key --delay 250 "${typed[@]}"
 }
 
 start_x_server 1920x1080
@@ -42,8 +61,37 @@ xdotool mousemove "${exit_button[@]}" click 1
 expect_exit_status 0 "Exit"
 ! wigglepad_window_id || fail "the window is still on screen after Exit"
 
-echo "== Holding Escape for 3 s ends the run with status 0"
-start_wigglepad escape
+echo "== A child's clicks at 2 Hz in the corner and keys that press nothing: closed by itself"
+start_wigglepad child
+xdotool mousemove 960 540 click 1
+sleep 0.5
+clicks_at_2_hz_in_the_corner
+expect_confirmation "clicks at 2 Hz"
+mash 16 Return KP_Enter Up Down Left Right a 7
+running || fail "keys ended the run"
+undimmed || fail "the unattended confirmation is still up after 16 s"
+
+echo "== The clicks go on while 30 s of random keys with Tab and Space fall: still running"
+clicks_at_2_hz_in_the_corner
+expect_confirmation "clicks at 2 Hz again"
+# Each Cancel the keys press, the clicks undo: the keys keep landing on the confirmation.
+xdotool click --repeat 60 --delay 500 1 &
+clicking=$!
+pids+=("$clicking")
+mash 30 Tab shift+Tab space Return KP_Enter Up Down Left Right a 7
+wait "$clicking"
+running || fail "random keys ended the run: $(cat "$work/mash.log")"
+
+echo "== A second start says so and leaves the first copy alone"
+status=0
+timeout 10 "$app" >"$work/second.out" 2>"$work/second.err" || status=$?
+[ "$status" -eq 0 ] || fail "the second start ended with status $status"
+[ "$(grep -cx "Wigglepad is already running" "$work/second.err")" -eq 1 ] ||
+    fail "the second start did not say once that Wigglepad is already running"
+[ "$(xdotool search --name '^Wigglepad$' | while read -r id; do is_viewable "$id" && echo "$id"; done |
+    wc -l)" -eq 1 ] || fail "not exactly one Wigglepad window on screen"
+
+echo "== Holding Escape for 3 s ends the first copy with status 0"
 xdotool keydown Escape
 sleep 2.5
 running || fail "it ended before the 3 s were up"
@@ -51,5 +99,12 @@ wait_for 3 sh -c "! kill -0 $app_pid" || fail "still running after holding Escap
 xdotool keyup Escape
 expect_exit_status 0 "holding Escape"
 ! wigglepad_window_id || fail "the window is still on screen after holding Escape"
+
+echo "== A killed copy's lock does not keep the next one from starting"
+start_wigglepad killed
+kill -KILL "$app_pid"
+wait "$app_pid" || true
+start_wigglepad after_kill
+expect_in_charge "the start after a killed copy"
 
 echo "PASS"

@@ -194,8 +194,8 @@ near() {
 }
 
 echo "== Sizes: twice as many device pixels as at ratio 1"
-near "mode card width" "${card_width[2]}" 640 2
-near "mode card height" "${card_height[2]}" 480 2
+near "mode card width" "${card_width[2]}" $((2 * card_width[1])) 4
+near "mode card height" "${card_height[2]}" $((2 * card_height[1])) 4
 near "info banner height" "${banner_height[2]}" $((2 * banner_height[1])) 2
 near "exit confirmation width" "${confirm_width[2]}" $((2 * confirm_width[1])) 4
 near "exit confirmation height" "${confirm_height[2]}" $((2 * confirm_height[1])) 4

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The X11 lock-down end to end: a stand-in kiosk window on Xvfb, first without a window
-# manager, then under openbox. Usage: lockdown_e2e.sh <lock-down probe>
+# manager, then under openbox, at last on two monitors and with its main loop stalled.
+# Usage: lockdown_e2e.sh <lock-down probe>
 set -euo pipefail
 
 probe=$1
@@ -10,10 +11,11 @@ source "$(dirname "$0")/x11_session.sh"
 has_line() { grep -qx -- "$2" "$work/$1.out"; }
 window_id() { xdotool search --name "^$title\$" | head -n 1; }
 
-# start_probe <name> [arguments...]: runs the probe and waits until its window is up.
+# start_probe <name> [arguments...]: runs the probe, its commands read from $probe_input when
+# set, and waits until its window is up.
 start_probe() {
     local name=$1; shift
-    "$probe" "$@" >"$work/$name.out" 2>"$work/$name.err" &
+    "$probe" "$@" <"${probe_input:-/dev/null}" >"$work/$name.out" 2>"$work/$name.err" &
     probe_pid=$!
     pids+=("$probe_pid")
     wait_for 10 has_line "$name" ready || fail "$name: the window did not come up"
@@ -36,6 +38,8 @@ tab_reaches_probe() {
     wait_for 5 has_line "$1" "key 7 78" || fail "$1: the probe never got the x"
     has_line "$1" "key 48 09"
 }
+
+pointer_x() { xdotool getmouselocation --shell | sed -n 's/^X=//p'; }
 
 start_x_server
 
@@ -113,5 +117,38 @@ sleep 0.5
 end_probe nograb
 [ "$(grep -c "cannot grab the keyboard" "$work/nograb.err")" -eq 1 ] ||
     fail "nograb: the failed grab was not said exactly once"
+
+echo "== Two monitors: the pointer stays on the window, the other monitor is covered"
+xrandr --setmonitor '*left' 640/169x800/212+0+0 screen >/dev/null
+xrandr --setmonitor right 640/169x800/212+640+0 none
+probe_input=$work/commands
+mkfifo "$probe_input"
+exec 4<>"$probe_input"
+start_probe monitors 490
+wait_for 5 sh -c "xwininfo -id $wid | grep -q 'Width: 640$'" || fail "monitors: not on the left one"
+expect_pixel 960 400 "$surface_colour" 5 "monitors: the right monitor is not covered"
+xdotool mousemove 1000 400
+[ "$(pointer_x)" -lt 640 ] || fail "monitors: the pointer left the window for x=$(pointer_x)"
+echo "options 458" >&4
+wait_for 5 has_line monitors released || fail "monitors: the grab was not released at 458"
+[ "$(pixel 960 400)" != "$surface_colour" ] || fail "monitors: still covered with switching on"
+xdotool mousemove 1000 400
+[ "$(pointer_x)" -eq 1000 ] || fail "monitors: the pointer is still held at 458"
+echo "options 490" >&4
+expect_pixel 960 400 "$surface_colour" 5 "monitors: not covered again at 490"
+wait_for 5 sh -c "[ \$(xdotool getmouselocation --shell | sed -n 's/^X=//p') -lt 640 ]" ||
+    fail "monitors: the grab did not bring the pointer back onto the window"
+
+echo "== A stalled main loop ends the program within the watchdog's 10 s"
+ulimit -c 0 # no core file from the abort
+echo "stall 60" >&4
+stalled_at=$SECONDS
+status=0
+wait "$probe_pid" || status=$?
+[ $((SECONDS - stalled_at)) -le 13 ] || fail "stall: it took $((SECONDS - stalled_at)) s to end"
+[ "$status" -eq 134 ] || fail "stall: ended with status $status, not by the abort"
+grep -q "stopped responding" "$work/monitors.err" || fail "stall: nothing said on stderr"
+xdotool mousemove 1000 400
+[ "$(pointer_x)" -eq 1000 ] || fail "stall: the pointer is still held"
 
 echo "PASS"

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# The Wayland lock-down end to end: the stand-in kiosk window on a headless sway whose key
-# bindings leave marker files, typed at with wtype's virtual keyboard. While the probe holds the
-# shortcuts inhibitor, Alt+Tab and Super+D reach the probe and no binding runs; once the
-# options are 0 the bindings run again. When no compositor can run here the test says why and
-# is skipped (status 77). Usage: wayland_lockdown_e2e.sh <lock-down probe>
+# The Wayland lock-down end to end: the stand-in kiosk window on a headless sway with two
+# monitors whose key bindings leave marker files, typed at with wtype's virtual keyboard. While
+# the probe holds the shortcuts inhibitor, Alt+Tab and Super+D reach the probe, no binding runs
+# and the second monitor is covered; once the options are 0 the bindings run again and the
+# cover is gone. When no compositor can run here the test says why and is skipped (status 77).
+# Then the real program reads keys through the keymap the compositor sends: wtype's virtual
+# keyboard sends one of its own for each run, holding only the keys it types, so a program
+# keeping a keymap of its own (or the first one it got) reads other keys.
+# Usage: wayland_lockdown_e2e.sh <lock-down probe> <wigglepad binary>
 set -euo pipefail
 
 probe=$1
+app=$2
 # Only the scratch directory, cleanup and waiting helpers: no X server is started.
 source "$(dirname "$0")/x11_session.sh"
 
@@ -34,8 +39,9 @@ if [ "$(id -u)" -eq 0 ]; then
     chown "$user" "$runtime"
 fi
 chmod 700 "$runtime"
-# The user may not reach the build directory: the probe runs from a copy.
+# The user may not reach the build directory: the probe and the program run from copies.
 cp "$probe" "$runtime/probe"
+cp "$app" "$runtime/wigglepad"
 
 # A command prefix: as the compositor's user, in its session (a prefix, not a function, so that
 # $! of a command started in the background is the command itself).
@@ -47,13 +53,20 @@ bindsym Mod1+Tab exec touch $runtime/alt-tab
 bindsym Mod4+d exec touch $runtime/super-d
 CONFIG
     [ -z "${as_user[*]}" ] || chown "$user" "$runtime/sway.conf"
-    "${in_session[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    "${in_session[@]}" WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=2 WLR_LIBINPUT_NO_DEVICES=1 \
+        WLR_RENDERER=pixman \
         sway -c "$runtime/sway.conf" >"$work/sway.log" 2>&1 &
     pids+=($!)
     if ! wait_for 10 sh -c "ls '$runtime' | grep -qx 'wayland-[0-9]*'"; then
         skip "sway did not start here: $(tail -n 3 "$work/sway.log" | tr '\n' ' ')"
     fi
     in_session+=(WAYLAND_DISPLAY="$(ls "$runtime" | grep -x 'wayland-[0-9]*' | head -n 1)")
+    in_session+=(SWAYSOCK="$(ls "$runtime"/sway-ipc.*.sock | head -n 1)")
+}
+
+# probe_on_monitors <n>: n monitors show a window of the probe's (its own, or a cover).
+probe_on_monitors() {
+    [ "$("${in_session[@]}" swaymsg -t get_workspaces | grep -c '"H\[probe\]"')" -eq "$1" ]
 }
 
 has_line() { grep -qx -- "$1" "$work/probe.out"; }
@@ -82,10 +95,12 @@ sleep 0.3
 for marker in alt-tab super-d; do
     [ ! -e "$runtime/$marker" ] || fail "the compositor ran its $marker binding while locked down"
 done
+wait_for 5 probe_on_monitors 2 || fail "the second monitor is not covered"
 
 echo "== Options 0: the compositor's shortcuts are its own again"
 echo "options 0" >&4
 wait_for 5 has_line released || fail "the probe never gave up the inhibitor"
+wait_for 5 probe_on_monitors 1 || fail "the second monitor stayed covered"
 press alt Tab
 wait_for 5 test -e "$runtime/alt-tab" || fail "Alt+Tab did not reach the compositor after release"
 press logo d
@@ -103,5 +118,24 @@ wait "$probe_pid" || status=$?
 if grep -q "cannot pass its shortcuts" "$work/probe.err"; then
     fail "the probe said the compositor lacks the protocol"
 fi
+
+echo "== The real program types with the compositor's keymap, and follows it"
+mkdir -p "$runtime/config/wigglepad"
+printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=lettersNumbers\n' \
+    >"$runtime/config/wigglepad/wigglepad.conf"
+[ -z "${as_user[*]}" ] || chown -R "$user" "$runtime/config"
+"${in_session[@]}" XDG_CONFIG_HOME="$runtime/config" QT_QPA_PLATFORM=wayland \
+    QT_LOGGING_RULES=wigglepad.input.debug=true "$runtime/wigglepad" 2>"$work/app.err" &
+pids+=($!)
+sway_socket=$(ls "$runtime"/sway-ipc.*.sock)
+wait_for 10 sh -c "${in_session[*]} SWAYSOCK=$sway_socket swaymsg -t get_tree | grep -q Wigglepad" ||
+    fail "the program's window did not come up"
+# Escape first, so that it has Escape's key code in wtype's keymap; the letters come after it.
+for letter in a q m; do
+    "${in_session[@]}" wtype -s 300 -k Escape "$letter"
+done
+wait_for 3 grep -q "(the M key)" "$work/app.err" || fail "m did not read as the M key"
+spawned=$(sed -n 's/^wigglepad.input: spawned //p' "$work/app.err" | paste -sd ' ')
+[ "$spawned" = '"A" "Q"' ] || fail "the letters a q m spawned '$spawned', not '\"A\" \"Q\"'"
 
 echo "PASS"

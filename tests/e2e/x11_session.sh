@@ -4,6 +4,10 @@
 
 work=$(mktemp -d)
 pids=()
+# A runtime folder of the run's own, so that copies of the program in other runs (and the
+# desktop's own) never see this run's lock of the running copy.
+export XDG_RUNTIME_DIR="$work/xdg-runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 cleanup() {
     for pid in "${pids[@]}"; do

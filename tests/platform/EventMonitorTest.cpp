@@ -20,6 +20,7 @@ namespace {
 constexpr quint32 kEscapeScan = 9;
 constexpr quint32 kDigit3Scan = 12;
 constexpr quint32 kAScan = 38;
+constexpr quint32 kSemicolonScan = 47;
 constexpr quint32 kLeftShiftScan = 50;
 constexpr quint32 kMScan = 58;
 
@@ -49,12 +50,13 @@ protected:
     }
 
     void watch(const std::string& layout) {
-        monitor_ = std::make_unique<EventMonitor>(*widget_.windowHandle(),
-                                                  KeyboardLayout::fromNames(layout),
-                                                  [this](const InputEvent& e) {
-                                                      facts_.push_back(e);
-                                                      return disposition_;
-                                                  });
+        monitor_ = std::make_unique<EventMonitor>(
+            *widget_.windowHandle(),
+            std::make_unique<DisplayKeyboard>(KeyboardLayout::fromNames(layout)),
+            [this](const InputEvent& e) {
+                facts_.push_back(e);
+                return disposition_;
+            });
     }
 
     void send(QEvent&& event) { QCoreApplication::sendEvent(widget_.windowHandle(), &event); }
@@ -82,12 +84,14 @@ TEST_F(EventMonitorTest, KeysReadAsTheirPositionAndTheCharactersShiftAloneGives)
         Qt::KeyboardModifiers modifiers;
         VirtualKeyCode keyCode;
         std::string characters;
+        bool isMKey = false;
     };
     const Row rows[] = {
         {"us", Qt::Key_Escape, kEscapeScan, {}, kEscapeKeyCode, "\x1b"},
-        {"us", Qt::Key_M, kMScan, {}, kMKeyCode, "m"},
-        // The position counts, not the letter on it.
-        {"fr", Qt::Key_Comma, kMScan, {}, kMKeyCode, ","},
+        {"us", Qt::Key_M, kMScan, {}, 46, "m", true},
+        // The position is the key's, whatever it types; M is the key that types "m".
+        {"fr", Qt::Key_Comma, kMScan, {}, 46, ","},
+        {"fr", Qt::Key_M, kSemicolonScan, {}, 41, "m", true},
         {"us", Qt::Key_A, kAScan, Qt::ControlModifier, 0, "a"},
         {"us", Qt::Key_A, kAScan, Qt::ShiftModifier, 0, "A"},
         {"us", Qt::Key_NumberSign, kDigit3Scan, Qt::ShiftModifier, 20, "#"},
@@ -103,6 +107,7 @@ TEST_F(EventMonitorTest, KeysReadAsTheirPositionAndTheCharactersShiftAloneGives)
         EXPECT_EQ(facts_[0].kind, InputEvent::Kind::keyDown);
         EXPECT_EQ(facts_[0].keyCode, row.keyCode);
         EXPECT_EQ(facts_[0].characters, row.characters);
+        EXPECT_EQ(facts_[0].isMKey, row.isMKey);
     }
     // Keys typed by programs have no scan code; their own text stands.
     facts_.clear();

@@ -10,12 +10,17 @@ namespace {
 
 // X11 key codes (evdev + 8) of some keys, named by their place on a US keyboard.
 constexpr std::uint32_t kEscapeScan = 9;
+constexpr std::uint32_t kDigit3Scan = 12;
 constexpr std::uint32_t kQScan = 24;
+constexpr std::uint32_t kYScan = 29;
 constexpr std::uint32_t kAScan = 38;
+constexpr std::uint32_t kSScan = 39;
+constexpr std::uint32_t kSemicolonScan = 47;
 constexpr std::uint32_t kMScan = 58;
+constexpr std::uint32_t kKeypad7Scan = 79;
 constexpr std::uint32_t kLeftArrowScan = 113;
 
-// The hold gestures watch Escape and the M position: no other key may read as either.
+// The exit hold watches Escape's position: no other key may read as it.
 TEST(VirtualKeyCodeTest, EachKnownScanCodeHasACodeOfItsOwn) {
     std::map<VirtualKeyCode, std::uint32_t> owner;
     for (std::uint32_t scan = 0; scan < 1024; ++scan) {
@@ -27,33 +32,59 @@ TEST(VirtualKeyCodeTest, EachKnownScanCodeHasACodeOfItsOwn) {
         EXPECT_TRUE(fresh) << "scan codes " << it->second << " and " << scan << " share " << code;
     }
     EXPECT_EQ(owner.at(kEscapeKeyCode), kEscapeScan);
-    EXPECT_EQ(owner.at(kMKeyCode), kMScan);
     for (const std::uint32_t unknown : {0u, 5u, 156u, 0xFFFFFFFFu}) {
         EXPECT_EQ(virtualKeyCodeForScanCode(unknown), kUnknownKeyCode) << unknown;
     }
 }
 
-TEST(KeyboardLayoutTest, TheLayoutAndItsGroupDecideWhatAPositionTypes) {
+// Letters, the digit row with and without Shift, and keypad 7 with NumLock (Mod2, as X11
+// reports it) off and on, on the layouts of the children who play; M is held by whatever key
+// types "m", and where no key does, by the US M position.
+TEST(KeyboardLayoutTest, TheLayoutItsGroupAndTheLocksDecideWhatAPositionTypes) {
+    constexpr std::uint32_t kNumLock = 0x10, kCtrlAlt = 0x0C;
     struct Row {
         const char* layout;
         std::uint32_t scan;
-        bool shift;
-        std::uint32_t group;
+        KeyboardLayout::Typing typing;
         const char* characters;
     };
     const Row rows[] = {
-        {"fr", kQScan, false, 0, "a"},        {"us,fr", kQScan, false, 0, "q"},
-        {"us,fr", kQScan, false, 1, "a"},     {"us,fr", kQScan, false, 7, "q"}, // no such group
-        {"us", kLeftArrowScan, false, 0, ""}, {"us", 0, false, 0, ""},
-        {"us", 100000, true, 0, ""},          {"no-such-layout", kAScan, false, 0, ""},
+        {"fr", kQScan, {}, "a"},
+        {"fr", kDigit3Scan, {}, "\""},
+        {"fr", kDigit3Scan, {.shift = true}, "3"},
+        {"fr", kKeypad7Scan, {}, ""},
+        {"fr", kKeypad7Scan, {.locks = kNumLock}, "7"},
+        {"de", kYScan, {}, "z"},
+        {"de", kDigit3Scan, {.shift = true}, "\u00a7"},
+        {"de", kKeypad7Scan, {.locks = kNumLock | kCtrlAlt}, "7"},
+        {"us(dvorak)", kQScan, {}, "'"},
+        {"us(dvorak)", kSScan, {.locks = kCtrlAlt}, "o"},
+        {"us(dvorak)", kDigit3Scan, {.shift = true}, "#"},
+        {"us(dvorak)", kKeypad7Scan, {.shift = true, .locks = kNumLock}, ""},
+        {"us,ru", kQScan, {}, "q"},
+        {"us,ru", kQScan, {.group = 1}, "\u0439"},
+        {"us,ru", kDigit3Scan, {.shift = true, .group = 1}, "\u2116"},
+        {"us,ru", kKeypad7Scan, {.locks = kNumLock, .group = 1}, "7"},
+        {"us,ru", kQScan, {.group = 7}, "q"}, // no such group
+        {"us", kLeftArrowScan, {}, ""},
+        {"us", 0, {}, ""},
+        {"us", 100000, {.shift = true}, ""},
+        {"no-such-layout", kAScan, {}, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.layout) + " scan " + std::to_string(row.scan));
         const KeyboardLayout layout = KeyboardLayout::fromNames(row.layout);
         EXPECT_EQ(layout.isValid(), std::string(row.layout) != "no-such-layout");
-        EXPECT_EQ(layout.charactersIgnoringModifiers(row.scan, row.shift, row.group),
-                  row.characters);
+        EXPECT_EQ(layout.charactersIgnoringModifiers(row.scan, row.typing), row.characters);
     }
+    const std::pair<const char*, std::uint32_t> mKeys[] = {
+        {"fr", kSemicolonScan}, {"de", kMScan}, {"us(dvorak)", kMScan}, {"ru", kMScan}};
+    for (const auto& [names, scan] : mKeys) {
+        EXPECT_EQ(KeyboardLayout::fromNames(names).mKeyScanCode(0), scan) << names;
+    }
+    const KeyboardLayout twoGroups = KeyboardLayout::fromNames("ru,fr");
+    EXPECT_EQ(twoGroups.mKeyScanCode(0), kMScan);
+    EXPECT_EQ(twoGroups.mKeyScanCode(1), kSemicolonScan);
     EXPECT_TRUE(KeyboardLayout::forDisplay().isValid()) << "the default names, off X11";
 }
 

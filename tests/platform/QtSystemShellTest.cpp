@@ -4,6 +4,7 @@
 
 #include "SessionEndGuard.h"
 
+#include <QColor>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -31,7 +32,7 @@ protected:
         window_.resize(200, 100);
         window_.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
-        shell_.attachWindow(window_);
+        shell_.attachWindow(window_, Qt::white);
     }
 
     // Lets the platform's own reports of earlier window changes arrive.

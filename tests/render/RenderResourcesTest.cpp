@@ -4,11 +4,13 @@
 #include "continuousRoundedRect.h"
 #include "paintOnPoolThread.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
 #include <QThread>
 #include <QThreadPool>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -49,6 +51,41 @@ TEST(RenderCachesTest, PreRenderAtThePaintersPixelDensity) {
     const QImage& band = ribbons.rendered(ribbon, 2.0)->body.at(0).image;
     EXPECT_NEAR(band.width(), 2 * ribbonWidth, 2);
     EXPECT_DOUBLE_EQ(band.devicePixelRatio(), 2.0);
+}
+
+// Where strokes of a glyph cross (A's bar, X's crossing, 8's waist) the image is inked as the
+// face draws the glyph itself, for a letter of another script too.
+TEST(RenderCachesTest, CharactersCoverWhatTheFaceDrawsWhereTheirStrokesOverlap) {
+    CharacterImageCache characters;
+    const QPointF centre(150, 150);
+    for (const char* character : {"A", "X", "8", "Ж"}) {
+        const auto& rendered = characters.rendered(character, 200, Qt::black, 1.0);
+        QImage cached(300, 300, QImage::Format_ARGB32_Premultiplied);
+        cached.fill(Qt::transparent);
+        QPainter(&cached).drawImage(centre + rendered.offset, rendered.image);
+        QImage drawn(cached.size(), cached.format());
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QFont font = CharacterImageCache::characterFont(200);
+        const QFontMetricsF metrics(font);
+        const QString text = QString::fromUtf8(character);
+        painter.setFont(font);
+        painter.drawText(centre + QPointF(-metrics.horizontalAdvance(text) / 2.0,
+                                          metrics.ascent() - metrics.height() / 2.0),
+                         text);
+        painter.end();
+        int inked = 0;
+        int differing = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                inked += qAlpha(drawn.pixel(x, y)) > 128 ? 1 : 0;
+                differing +=
+                    std::abs(qAlpha(drawn.pixel(x, y)) - qAlpha(cached.pixel(x, y))) > 128 ? 1 : 0;
+            }
+        EXPECT_GT(inked, 2000) << character;
+        EXPECT_LT(differing, inked / 100) << character;
+    }
 }
 
 // A circular corner of radius 20 meets the edge 20 points from the corner; this one still hugs

@@ -2,7 +2,7 @@
 
 namespace wigglepad {
 
-void ShellRecorder::attachWindow(QWindow& window) {
+void ShellRecorder::attachWindow(QWindow& window, const QColor&) {
     window_ = &window;
     log_.emplace_back("attach window");
 }

@@ -13,7 +13,7 @@ namespace wigglepad {
 // real shell; the test plays the desktop's side (losing activation, a close request).
 class ShellRecorder final : public SystemShell {
 public:
-    void attachWindow(QWindow& window) override;
+    void attachWindow(QWindow& window, const QColor& ground) override;
     void setPresentationOptions(PresentationOptions options) override;
     PresentationOptions presentationOptions() const override { return options_; }
     void activate() override;

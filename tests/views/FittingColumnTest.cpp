@@ -49,7 +49,7 @@ TEST_F(FittingColumnTest, SitsInTheMiddleNarrowingEveryGapAlikeToFitAShortRoom) 
 }
 
 TEST_F(FittingColumnTest, StopsNarrowingAtTheFloorAndOverflowsBothEdgesAlike) {
-    column->fitInto(QRect(0, 0, 800, 100));
+    EXPECT_DOUBLE_EQ(column->fitInto(QRect(0, 0, 800, 100)), 100.0 / 190);
     EXPECT_DOUBLE_EQ(column->gapScale(), FittingColumn::kMinGapScale);
     const QRect placed = column->geometry();
     EXPECT_EQ(placed.height(), 150 + 12 + 8 + 8 + 12);

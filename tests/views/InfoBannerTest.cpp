@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace wigglepad {
@@ -65,6 +66,18 @@ TEST(InfoBannerTest, OnANarrowWindowTheInstructionsWrapAndTheButtonStaysTopRight
     EXPECT_GT(b.banner.height(), wideHeight + b.banner.instructions().fontMetrics().height());
     EXPECT_EQ(b.closeGeometry(), QRect(420 - 24 - 28, 16, 28, 28));
     EXPECT_LE(b.banner.instructions().geometry().right(), b.closeGeometry().left() - 12);
+
+    // Two lines of about equal length rather than a full line and a lone word.
+    b.resize(1024);
+    const QLabel& text = b.banner.instructions();
+    ASSERT_EQ(text.height() / text.fontMetrics().lineSpacing(), 2);
+    const QImage image = paintedOver(b.banner, kSlate).copy(text.geometry());
+    int lineEnds[2] = {0, 0};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).lightness() > 150)
+                lineEnds[2 * y / image.height()] = std::max(lineEnds[2 * y / image.height()], x);
+    EXPECT_GT(lineEnds[1], lineEnds[0] * 3 / 4);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-// The fixed texts of the adult screens in the language of the locale, English where there is no
-// catalogue for it; the texts that come from data (the mode cards, the adult-controls rows)
-// stay as written.
+// The texts of the adult screens in the language of the locale, English where there is no
+// catalogue for it: the fixed ones and those of the mode cards and the adult-controls rows.
 #include "ControlRow.h"
 #include "ExitConfirmOverlay.h"
 #include "InfoBanner.h"
+#include "ManualTimerService.h"
 #include "MemorySettingsStore.h"
 #include "MenuView.h"
 #include "ModeCard.h"
@@ -30,6 +30,7 @@ namespace {
 const QColor kInk = QColor::fromRgbF(0.18f, 0.18f, 0.24f);
 const QColor kMuted = QColor::fromRgbF(0.45f, 0.45f, 0.52f);
 constexpr int kButtonLabelWidth = 100; // the confirmation's buttons keep their labels this wide
+constexpr int kBannerHeight = 88;      // the German banner's height, 1280 points wide
 
 bool fromData(const QWidget* widget) {
     for (; widget; widget = widget->parentWidget())
@@ -38,12 +39,14 @@ bool fromData(const QWidget* widget) {
     return false;
 }
 
-// The menu as the program builds it at start, after the translation for `locale` is in.
+// The menu as the program builds it at start, after the translation for `locale` is in, on a
+// 1280x720 laptop screen under the welcome banner, where it must shrink to fit.
 struct LocalisedMenu {
     explicit LocalisedMenu(const char* locale)
         : translations(QLocale(QString::fromLatin1(locale))) {
-        window.resize(1280, 800);
+        window.resize(1280, 720);
         window.show();
+        menu.setTopInset(kBannerHeight);
     }
 
     // The texts of its labels and buttons in building order: fixed ones or those from data.
@@ -58,10 +61,11 @@ struct LocalisedMenu {
         return found;
     }
 
-    // Whether every label that keeps to one line has room for all of it.
+    // Whether every label has room for all its lines.
     bool everyLineFits() const {
         for (const QLabel* label : menu.findChildren<QLabel*>())
-            if (!label->wordWrap() && label->width() < label->sizeHint().width())
+            if (label->wordWrap() ? label->height() < label->heightForWidth(label->width())
+                                  : label->width() < label->sizeHint().width())
                 return false;
         return true;
     }
@@ -74,24 +78,28 @@ struct LocalisedMenu {
     MenuView& menu = *new MenuView(play.state, kInk, kMuted, settings, notifications, &window);
 };
 
-TEST(LocalisedTextsTest, GermanMenuSaysEveryFixedTextInGermanAndShowsTheDataAsWritten) {
+TEST(LocalisedTextsTest, GermanMenuSaysEveryTextInGerman) {
+    const QStringList english = LocalisedMenu("en_US").texts(true); // before German is in
     const LocalisedMenu german("de_DE");
     EXPECT_EQ(
         german.texts(false),
-        QStringList({"Wigglepad", "Modus wählen", "Vier-Finger-Wischen zwischen Spaces erlauben",
-                     "Erlaubt Erwachsenen, Wigglepad mit einer Trackpad-Geste zu verlassen "
-                     "(muss in Systemeinstellungen → Trackpad aktiviert sein).",
+        QStringList({"Wigglepad", "Modus wählen", "Wechsel zu anderen Programmen erlauben",
+                     "Erlaubt Erwachsenen, Wigglepad mit den Tastenkürzeln und Gesten des "
+                     "Desktops zu verlassen (Alt+Tab, Super, Wischen zwischen "
+                     "Arbeitsflächen).",
                      "Töne",
-                     "Sanfte Töne zu jeder Form; im Modus Letters & Numbers werden Buchstaben und "
-                     "Zahlen gesprochen.",
+                     "Sanfte Töne zu jeder Form; im Modus Buchstaben & Zahlen wird jedes Zeichen "
+                     "gesprochen.",
                      "Steuerung für Erwachsene",
                      "Ihre Auswahl wird für das nächste Mal gespeichert.", "Starten"}));
 
     const QStringList data = german.texts(true);
-    EXPECT_TRUE(data.contains("0–12 months"));
-    EXPECT_TRUE(data.contains("5× click top-right"));
-    EXPECT_TRUE(data.contains("Quit Wigglepad (3 seconds)"));
-    EXPECT_EQ(data, LocalisedMenu("en_US").texts(true));
+    EXPECT_TRUE(data.contains("0–12 Monate"));
+    EXPECT_TRUE(data.contains("5× rechts oben"));
+    EXPECT_TRUE(data.contains("Wigglepad beenden (3 Sekunden)"));
+    ASSERT_EQ(english.size(), data.size());
+    for (const QString& text : english)
+        EXPECT_FALSE(data.contains(text)) << text.toStdString();
 }
 
 TEST(LocalisedTextsTest, TheLocaleChoosesTheLanguageEnglishStandsInForTheRestAndAllFits) {
@@ -115,7 +123,8 @@ TEST(LocalisedTextsTest, TheLocaleChoosesTheLanguageEnglishStandsInForTheRestAnd
 
 TEST(LocalisedTextsTest, GermanConfirmationAndBannerSpeakGerman) {
     const Translations german(QLocale(QLocale::German, QLocale::Germany));
-    const ExitConfirmOverlay overlay([] {}, [] {});
+    ManualTimerService timers;
+    const ExitConfirmOverlay overlay([] {}, [] {}, timers);
     QStringList texts;
     for (const QLabel* label : overlay.findChildren<QLabel*>())
         texts << label->text();

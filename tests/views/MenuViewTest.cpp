@@ -60,6 +60,14 @@ protected:
             selected += card->isSelected() ? 1 : 0;
         return selected;
     }
+    static QColor darkest(const QImage& image, const QRect& area) {
+        QColor found = Qt::white;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixelColor(x, y).lightness() < found.lightness())
+                    found = image.pixelColor(x, y);
+        return found;
+    }
     SwitchToggle& swipeSwitch() { return *menu->findChildren<SwitchToggle*>().at(0); }
     SwitchToggle& soundSwitch() { return *menu->findChildren<SwitchToggle*>().at(1); }
     StyledButton& startButton() {
@@ -185,7 +193,6 @@ TEST_F(MenuViewTest, ShowsTheTypographicCharactersAsSuch) {
     const QString all = texts.join(u'\n');
     EXPECT_TRUE(all.contains(QStringLiteral("0\u201312 months")));
     EXPECT_TRUE(all.contains(QStringLiteral("5\u00D7 click top-right")));
-    EXPECT_TRUE(all.contains(QStringLiteral("System Settings \u2192 Trackpad")));
 }
 
 TEST_F(MenuViewTest, PaintsTheGroundTheSelectedCardAndItsOutline) {
@@ -201,6 +208,22 @@ TEST_F(MenuViewTest, PaintsTheGroundTheSelectedCardAndItsOutline) {
                      LightAppearance::accent(), 20));
     EXPECT_TRUE(near(image.pixelColor(other.topLeft() + lowInside + QPoint(160, 0)), Qt::white, 2));
     EXPECT_TRUE(menu->rect().contains(selected.united(other)));
+    // The darkest pixel of each text is its colour: title ink, age muted, description ink at 0.85.
+    for (const PlayMode mode : kAllPlayModes) {
+        const QColor fill =
+            card(mode).isSelected() ? QColor::fromRgbF(0.85f, 0.92f, 1.0f) : QColor(Qt::white);
+        const QColor description = QColor::fromRgbF(0.85f * kInk.redF() + 0.15f * fill.redF(),
+                                                    0.85f * kInk.greenF() + 0.15f * fill.greenF(),
+                                                    0.85f * kInk.blueF() + 0.15f * fill.blueF());
+        const QList<QLabel*> texts = card(mode).findChildren<QLabel*>();
+        ASSERT_EQ(texts.size(), 3);
+        const QColor expected[] = {kInk, kMuted, description};
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(
+                near(darkest(image, QRect(texts[i]->mapTo(menu, QPoint()), texts[i]->size())),
+                     expected[i], 6))
+                << texts[i]->text().toStdString();
+    }
 }
 
 // An adult at the keyboard: Tab goes round the menu's controls, Space presses, Return does not.

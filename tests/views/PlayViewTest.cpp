@@ -4,6 +4,7 @@
 
 #include "ExitConfirmOverlay.h"
 #include "ExitTapZone.h"
+#include "FittingColumn.h"
 #include "InfoBanner.h"
 #include "LightAppearance.h"
 #include "ManualTimerService.h"
@@ -119,6 +120,31 @@ TEST_F(PlayViewTest, TheZoneKeepsToTheTopRightCornerAndTheBannerToTheTopAtAnySiz
     }
 }
 
+// On laptop-sized screens every section of the menu shows whole, below the banner while it is
+// there, and no two sections overlap.
+TEST_F(PlayViewTest, TheMenuFitsBelowTheBannerOnSmallScreens) {
+    for (const QSize size : {QSize(1366, 768), QSize(1280, 720), QSize(1024, 600), QSize(960, 540)})
+        for (const bool banner : {true, false}) {
+            SCOPED_TRACE(testing::Message() << size.width() << " banner " << banner);
+            view.resize(size);
+            setFlags(true, false, banner);
+            const int top = banner ? view.banner().geometry().bottom() + 1 : 0;
+            const QRect room(0, top, size.width(), size.height() - top);
+            const auto* column = view.menu().findChild<FittingColumn*>();
+            const QList<QWidget*> sections =
+                column->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            ASSERT_EQ(sections.size(), 8);
+            for (qsizetype i = 0; i < sections.size(); ++i) {
+                const QRect placed(sections[i]->mapTo(&view, QPoint()), sections[i]->size());
+                EXPECT_TRUE(room.contains(placed)) << i;
+                for (qsizetype j = 0; j < i; ++j)
+                    EXPECT_FALSE(placed.intersects(
+                        sections[j]->geometry().translated(column->mapTo(&view, QPoint()))))
+                        << i << " over " << j;
+            }
+        }
+}
+
 // While the banner is shown, corner clicks reach it and not the zone.
 TEST_F(PlayViewTest, FiveQuickClicksInTheCornerOpenTheConfirmationAndGiveItTheKeys) {
     for (int i = 0; i < 5; ++i)
@@ -167,8 +193,9 @@ TEST_F(PlayViewTest, ClicksOnTheConfirmationsBackdropDoNothing) {
     EXPECT_EQ(view.tapZone().tapCount(), 0);
 }
 
-// No default button and no cancel key; Tab and Space serve an adult at the keyboard.
-TEST_F(PlayViewTest, OnTheConfirmationReturnAndEscapeDoNothingWhileTabAndSpaceWork) {
+// A child mashing keys never presses Exit: the keyboard reaches Cancel only, and Return and
+// Escape do nothing.
+TEST_F(PlayViewTest, OnTheConfirmationNoKeyPressesExitWhileTabAndSpacePressCancel) {
     view.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
     setFlags(false, true, false);
@@ -176,18 +203,36 @@ TEST_F(PlayViewTest, OnTheConfirmationReturnAndEscapeDoNothingWhileTabAndSpaceWo
         QTest::keyClick(QApplication::focusWidget(), key);
         return QApplication::focusWidget();
     };
-    EXPECT_EQ(type(Qt::Key_Tab), &confirmButton("Cancel"));
-    EXPECT_EQ(type(Qt::Key_Tab), &confirmButton("Exit"));
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        type(key);
+    for (const Qt::Key key :
+         {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left,
+          Qt::Key_Up, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        EXPECT_EQ(type(key), &confirmButton("Cancel")) << key;
     EXPECT_EQ(exitPosts, 0);
+    EXPECT_TRUE(state.showExitConfirm.get());
     type(Qt::Key_Space);
-    EXPECT_EQ(exitPosts, 1);
-    EXPECT_EQ(type(Qt::Key_Tab), &confirmButton("Cancel")) << "round again";
-    type(Qt::Key_Space);
-    EXPECT_FALSE(state.showExitConfirm.get());
+    EXPECT_FALSE(state.showExitConfirm.get()) << "Cancel pressed";
     settle();
     EXPECT_EQ(QApplication::focusWidget(), nullptr) << "no focus left behind";
+    EXPECT_EQ(exitPosts, 0);
+}
+
+// Only the pointer on the card counts as someone attending; the corner under the backdrop
+// does not.
+TEST_F(PlayViewTest, AnUnattendedConfirmationCancelsItselfAfter15Seconds) {
+    const std::size_t timersOfThePlay = timers.runningTimerCount();
+    setFlags(false, true, false);
+    const QPoint card = view.exitConfirm().cardGeometry().center();
+    timers.advance(TimerService::Seconds(14.0));
+    QTest::mouseMove(view.windowHandle(), card);
+    timers.advance(TimerService::Seconds(14.0));
+    QTest::mouseMove(view.windowHandle(), QPoint(view.width() - 1, 0));
+    EXPECT_TRUE(state.showExitConfirm.get()) << "the move on the card started the count again";
+    timers.advance(TimerService::Seconds(1.5));
+    EXPECT_FALSE(state.showExitConfirm.get());
+    EXPECT_EQ(exitPosts, 0);
+    settle();
+    EXPECT_FALSE(shown(view.exitConfirm()));
+    EXPECT_EQ(timers.runningTimerCount(), timersOfThePlay) << "the count ends with the overlay";
 }
 
 // What lies behind is dimmed, and shows through the centred card as a soft tint.
@@ -209,6 +254,25 @@ TEST_F(PlayViewTest, TheConfirmationDimsTheSurfaceUnderAFrostedCentredCardWithAR
             (view.exitConfirm().cardGeometry().center() - view.rect().center()).manhattanLength(),
             2);
     }
+}
+
+// Between Start and the menu's end the screen shows the Start button partly faded into the
+// surface.
+TEST_F(PlayViewTest, StartFadesTheMenuOut) {
+    setFlags(true, false, false);
+    QAbstractButton* start = nullptr;
+    for (StyledButton* button : view.menu().findChildren<StyledButton*>())
+        if (button->text() == QLatin1String("Start"))
+            start = button;
+    ASSERT_NE(start, nullptr);
+    const QPoint inside = start->mapTo(&view, QPoint(4, start->height() / 2));
+    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, inside);
+    const auto* onScreen = dynamic_cast<const QImage*>(view.backingStore()->paintDevice());
+    ASSERT_NE(onScreen, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const int red = onScreen->pixelColor(inside).red(); // the accent has none, the ground 250
+        return red > 40 && red < 210;
+    }));
 }
 
 TEST_F(PlayViewTest, TheCloseButtonSlidesTheBannerOutWhileAPlainClearHidesItAtOnce) {
