@@ -105,6 +105,16 @@
         <translation>Erlaubt Erwachsenen, Wigglepad mit den Tastenkürzeln und Gesten des Desktops zu verlassen (Alt+Tab, Super, Wischen zwischen Arbeitsflächen).</translation>
     </message>
     <message>
+        <location filename="../src/views/MenuView.cpp" line="150"/>
+        <source>Sounds</source>
+        <translation>Töne</translation>
+    </message>
+    <message>
+        <location filename="../src/views/MenuView.cpp" line="151"/>
+        <source>Soft tones for every shape; letters and numbers are spoken in Letters &amp; Numbers mode.</source>
+        <translation>Sanfte Töne zu jeder Form; im Modus Buchstaben &amp; Zahlen wird jedes Zeichen gesprochen.</translation>
+    </message>
+    <message>
         <location filename="../src/views/MenuView.cpp" line="232"/>
         <source>Start</source>
         <translation>Starten</translation>

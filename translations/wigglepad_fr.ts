@@ -105,6 +105,16 @@
         <translation>Permet aux adultes de quitter Wigglepad avec les raccourcis et gestes du bureau (Alt+Tab, Super, balayage entre espaces de travail).</translation>
     </message>
     <message>
+        <location filename="../src/views/MenuView.cpp" line="150"/>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <location filename="../src/views/MenuView.cpp" line="151"/>
+        <source>Soft tones for every shape; letters and numbers are spoken in Letters &amp; Numbers mode.</source>
+        <translation>Des sons doux pour chaque forme&#xa0;; en mode Lettres et chiffres, chaque lettre et chaque chiffre est prononcé.</translation>
+    </message>
+    <message>
         <location filename="../src/views/MenuView.cpp" line="232"/>
         <source>Start</source>
         <translation>Commencer</translation>

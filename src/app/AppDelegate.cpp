@@ -7,6 +7,7 @@
 #include "KioskWindow.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
+#include "PlaySounds.h"
 #include "PlayView.h"
 #include "SavedMode.h"
 #include "ScreenSource.h"
@@ -76,6 +77,7 @@ bool AppDelegate::setupWindow() {
         {services_.clock, services_.timers, services_.settings, services_.notifications}));
     window_->makeKeyAndOrderFront();
     applySwipeSetting();
+    applySoundSetting();
     services_.shell.activate();
     services_.shell.hidePointer();
     installEventMonitors();
@@ -98,6 +100,33 @@ std::optional<QRect> AppDelegate::mainScreenFrame() const {
 void AppDelegate::applySwipeSetting() {
     services_.shell.setPresentationOptions(
         loadAllowSwipe(services_.settings) ? kLockedDownSwipeAllowed : kLockedDown);
+}
+
+void AppDelegate::applySoundSetting() {
+    if (sounds_)
+        sounds_->setOn(loadSound(services_.settings));
+}
+
+// Nothing sounds over the menu or the confirmation.
+PlaySounds* AppDelegate::soundsForPlay() const {
+    const bool adultScreenOpen = state_.showMenu.get() || state_.showExitConfirm.get();
+    return adultScreenOpen ? nullptr : sounds_;
+}
+
+void AppDelegate::soundNewestShape() {
+    PlaySounds* sounds = soundsForPlay();
+    if (!sounds || state_.shapes.get().empty())
+        return;
+    const PlayShape& shape = state_.shapes.get().back();
+    if (shape.character)
+        sounds->character(*shape.character);
+    else
+        sounds->figure(shape.color);
+}
+
+void AppDelegate::soundRibbon() {
+    if (PlaySounds* sounds = soundsForPlay())
+        sounds->ribbon();
 }
 
 // The monitor lives as long as the window it watches. Losing the keyboard loses the releases
@@ -134,12 +163,22 @@ void AppDelegate::observeNotifications() {
                                         whileAlive(&AppDelegate::runQuitSequence));
     services_.notifications.addObserver(kSwipeChangedNotification,
                                         whileAlive(&AppDelegate::applySwipeSetting));
+    services_.notifications.addObserver(kSoundChangedNotification,
+                                        whileAlive(&AppDelegate::applySoundSetting));
 }
 
 // The frame step measures its own time since the previous tick; pruning walks every list, so
-// it runs once a second, after that tick's step.
+// it runs once a second, after that tick's step. A burst of particles newer than any before is a
+// bubble the cursor popped in this step.
 void AppDelegate::tick() {
+    const auto newestBurst = [this] {
+        const std::vector<BubbleParticle>& particles = state_.bubbleParticles.get();
+        return particles.empty() ? kDistantPast : particles.back().born;
+    };
+    const TimeStamp lastBurst = newestBurst();
     state_.frameStep();
+    if (PlaySounds* sounds = soundsForPlay(); sounds && newestBurst() > lastBurst)
+        sounds->bubblePop();
     ++frameCount_;
     if (frameCount_ % kTicksPerPruning == 0)
         state_.pruneExpired();

@@ -17,6 +17,7 @@ namespace wigglepad {
 class Clock;
 class KioskWindow;
 class NotificationCenter;
+class PlaySounds;
 class RandomSource;
 class RepeatingTimer;
 class ScreenSource;
@@ -50,6 +51,9 @@ public:
     virtual ~AppDelegate();
     AppDelegate(const AppDelegate&) = delete;
     AppDelegate& operator=(const AppDelegate&) = delete;
+
+    // The sounds of play, from launch on, as the stored setting says; without them play is silent.
+    void useSounds(PlaySounds& sounds) { sounds_ = &sounds; }
 
     // The shell's say in ending the run, for the program entry to hand to the shell.
     SystemShell::TerminationDelegate terminationDelegate();
@@ -100,6 +104,11 @@ private:
     bool setupWindow();
     std::optional<QRect> mainScreenFrame() const;
     void applySwipeSetting();
+    void applySoundSetting();
+    // After a spawn from input: the newest shape's tone or spoken character, the ribbon's glide.
+    void soundNewestShape();
+    void soundRibbon();
+    PlaySounds* soundsForPlay() const;
     void startTickTimer();
     void observeNotifications();
     void tick();
@@ -132,6 +141,7 @@ private:
     bool allowTermination_ = false;             // set only by the quit sequence
     std::int64_t frameCount_ = 0;               // ticks so far
     bool cursorIsHidden_ = true;                // the program holds the system pointer hidden
+    PlaySounds* sounds_ = nullptr;              // the sounds of play, when main gave them
 };
 
 } // namespace wigglepad

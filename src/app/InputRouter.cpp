@@ -84,17 +84,21 @@ void InputRouter::leftUp(Point p) {
     const Point start = *state.dragStart.get();
     if (distance(start, p) > kClickRadius) {
         state.addRibbon(p);
+        delegate_.soundRibbon();
         return;
     }
     state.spawnShape(p, 0.0);
+    delegate_.soundNewestShape();
     state.dragStart.set(std::nullopt);
     state.dragCurrent.set(std::nullopt);
 }
 
 // The banner does not hold back the right button.
 void InputRouter::otherDown(Point p) {
-    if (!adultScreenOpen())
+    if (!adultScreenOpen()) {
         delegate_.state_.spawnShape(p, 0.0);
+        delegate_.soundNewestShape();
+    }
 }
 
 // An open menu or confirmation gets the keys (Tab, Space), Escape excepted: the exit hold works
@@ -124,6 +128,7 @@ void InputRouter::keyDown(const InputEvent& event) {
         const KeySpawn spawn = KeySpawn::forKey(event.characters, d.state_.mode.get());
         spawn.applyTo(d.state_);
         logSpawn(spawn);
+        d.soundNewestShape();
     }
 }
 

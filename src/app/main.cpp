@@ -7,11 +7,13 @@
 #include "DisplayCheck.h"
 #include "NotificationCenter.h"
 #include "PlatformStartGuard.h"
+#include "PlaySounds.h"
 #include "QtScreenSource.h"
 #include "QtSettingsStore.h"
 #include "QtSystemShell.h"
 #include "QtTimerService.h"
 #include "SingleInstance.h"
+#include "SpeechCache.h"
 #include "SystemClock.h"
 #include "SystemRandomSource.h"
 #include "Translations.h"
@@ -65,9 +67,11 @@ int main(int argc, char** argv) {
     const SystemClock clock;
     const QtScreenSource screen;
     SystemRandomSource random;
+    PlaySounds sounds(SpeechCache::languageFor(QLocale::system().name().toStdString()), std::cerr);
     const auto delegate = std::make_shared<AppDelegate>(
         AppDelegate::Services{shell, timers, notifications, settings, clock, screen, random});
     shell.setTerminationDelegate(delegate->terminationDelegate());
+    delegate->useSounds(sounds);
 
     // Launching finishes once the event loop runs.
     QTimer::singleShot(0, [&delegate] {

@@ -201,6 +201,7 @@ AppState::AppState(const Clock& clock, const ScreenSource& screen, RandomSource&
     , showMenu(objectWillChange, !loadSavedMode(settings).has_value())
     , mode(objectWillChange, loadSavedMode(settings).value_or(PlayMode::sensory))
     , allowSwipe(objectWillChange, loadAllowSwipe(settings))
+    , sound(objectWillChange, loadSound(settings))
     , clock_(clock)
     , screen_(screen)
     , random_(random)

@@ -29,7 +29,7 @@ class SettingsStore;
 // Each write to a published field announces through objectWillChange first.
 class AppState {
 public:
-    // Reads the saved mode and the swipe setting from `settings`; keeps the other seams.
+    // Reads the saved mode, the swipe and the sound setting from `settings`; keeps the other seams.
     AppState(const Clock& clock, const ScreenSource& screen, RandomSource& random,
              const SettingsStore& settings);
     AppState(const AppState&) = delete;
@@ -53,6 +53,7 @@ public:
     Published<bool> showMenu;
     Published<PlayMode> mode;
     Published<bool> allowSwipe;
+    Published<bool> sound; // play sounds, as an adult chose in the menu
 
     // Spawning from input; points are surface points.
     void addTrailPoint(Point pointer);

@@ -6,6 +6,8 @@ namespace wigglepad {
 
 // Posted after "wigglepad.allowSwipe" was stored; the delegate re-applies the lock-down.
 inline constexpr std::string_view kSwipeChangedNotification = "wigglepadSwipeChanged";
+// Posted after "wigglepad.sound" was stored; the delegate turns the sound on or off.
+inline constexpr std::string_view kSoundChangedNotification = "wigglepadSoundChanged";
 // Posted when an adult confirms leaving; the delegate runs the quit sequence.
 inline constexpr std::string_view kExitNotification = "wigglepadExit";
 

@@ -22,4 +22,8 @@ bool loadAllowSwipe(const SettingsStore& store) {
     return store.boolValue(kAllowSwipeKey).value_or(false);
 }
 
+bool loadSound(const SettingsStore& store) {
+    return store.boolValue(kSoundKey).value_or(false);
+}
+
 } // namespace wigglepad

@@ -17,4 +17,7 @@ void saveMode(SettingsStore& store, PlayMode mode);
 // The stored swipe setting; false when absent or ill-typed.
 bool loadAllowSwipe(const SettingsStore& store);
 
+// The stored sound setting; false (silent) when absent or ill-typed.
+bool loadSound(const SettingsStore& store);
+
 } // namespace wigglepad

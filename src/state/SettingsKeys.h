@@ -8,5 +8,6 @@ namespace wigglepad {
 inline constexpr std::string_view kModeChosenKey = "wigglepad.modeChosen";
 inline constexpr std::string_view kModeKey = "wigglepad.mode";
 inline constexpr std::string_view kAllowSwipeKey = "wigglepad.allowSwipe";
+inline constexpr std::string_view kSoundKey = "wigglepad.sound";
 
 } // namespace wigglepad

@@ -39,6 +39,7 @@ constexpr int kEdgeGap = 40; // above the title and below the footnote
 constexpr int kSectionGap = 28;
 constexpr int kAboveSwitch = kSectionGap + 12;
 constexpr int kAboveStart = kSectionGap + 8;
+constexpr int kBetweenSwitches = 16;
 constexpr int kAboveFootnote = kSectionGap + 4;
 
 constexpr int kTitlePixelSize = 56;
@@ -145,7 +146,7 @@ void MenuView::buildColumn(double scale) {
 std::vector<QWidget*> MenuView::controls() const {
     std::vector<QWidget*> all(cards_.begin(), cards_.end());
     if (column_)
-        all.insert(all.end(), {swipeSwitch_, startButton_});
+        all.insert(all.end(), {swipeSwitch_, soundSwitch_, startButton_});
     return all;
 }
 
@@ -168,6 +169,8 @@ void MenuView::buildSections() {
     column_->addSection(makeCardRow());
     column_->addGap(scaled(kAboveSwitch));
     column_->addSection(makeSwipeSwitch());
+    column_->addGap(scaled(kBetweenSwitches));
+    column_->addSection(makeSoundSwitch());
     column_->addGap(scaled(kAboveStart));
     column_->addSection(makeStartButton());
     column_->addGap(scaled(kSectionGap));
@@ -205,6 +208,16 @@ QWidget* MenuView::makeSwipeSwitch() {
                          tr("Lets adults leave Wigglepad with the desktop's own shortcuts and "
                             "gestures (Alt+Tab, Super, workspace swipes)."),
                          swipeSwitch_);
+}
+
+QWidget* MenuView::makeSoundSwitch() {
+    soundSwitch_ = new SwitchToggle;
+    soundSwitch_->setChecked(state_.sound.get());
+    connect(soundSwitch_, &QAbstractButton::clicked, this, &MenuView::setSoundOn);
+    return makeSwitchRow(tr("Sounds"),
+                         tr("Soft tones for every shape; letters and numbers are spoken in "
+                            "Letters & Numbers mode."),
+                         soundSwitch_);
 }
 
 // The title and the help on the left, the switch at the right end of the row.
@@ -257,15 +270,17 @@ QWidget* MenuView::makeAdultControls() {
     return box;
 }
 
-// Runs on every announcement of the state: only two comparisons unless something changed.
+// Runs on every announcement of the state: only comparisons unless something changed.
 void MenuView::refresh(const std::optional<Animation>& animation) {
     const PlayMode mode = state_.mode.get();
     for (ModeCard* card : cards_)
         card->setSelected(card->mode() == mode);
-    const bool allowed = state_.allowSwipe.get();
-    if (swipeSwitch_->isChecked() != allowed) {
-        const AnimationTransaction transaction(animation);
-        swipeSwitch_->setChecked(allowed);
+    for (auto [toggle, on] : {std::pair{swipeSwitch_, state_.allowSwipe.get()},
+                              std::pair{soundSwitch_, state_.sound.get()}}) {
+        if (toggle->isChecked() != on) {
+            const AnimationTransaction transaction(animation);
+            toggle->setChecked(on);
+        }
     }
 }
 
@@ -281,10 +296,18 @@ void MenuView::setSwipeAllowed(bool allowed) {
     notifications_.post(kSwipeChangedNotification);
 }
 
+void MenuView::setSoundOn(bool on) {
+    state_.sound.set(on);
+    settings_.setBool(kSoundKey, on);
+    notifications_.post(kSoundChangedNotification);
+}
+
 void MenuView::start() {
     saveMode(settings_, state_.mode.get());
     settings_.setBool(kAllowSwipeKey, state_.allowSwipe.get());
     notifications_.post(kSwipeChangedNotification);
+    settings_.setBool(kSoundKey, state_.sound.get());
+    notifications_.post(kSoundChangedNotification);
     withAnimation([this] { state_.showMenu.set(false); });
 }
 

@@ -20,21 +20,21 @@ class SettingsStore;
 class SwitchToggle;
 
 // The screen on which an adult chooses the play mode and the swipe setting before handing the
-// computer to the child: title, prompt, one card per mode, the swipe switch, Start, the
+// computer to the child: title, prompt, one card per mode, the swipe and sound switches, Start, the
 // adult-controls box and a note that the choice is remembered, on the warm off-white ground,
 // covering its whole parent, in the light appearance. A card click changes the mode in memory
-// only; the switch stores and applies the swipe setting at once; Start saves both and fades the
+// only; each switch stores and applies its setting at once; Start saves them all and fades the
 // menu out.
 //
 // The menu follows the state: it hears every announcement, which the frame step makes sixty
-// times a second, and then only compares the mode and the swipe setting with what it shows.
+// times a second, and then only compares the mode and the switches with what it shows.
 // The menu lays itself out below whatever covers its top (the welcome banner). In a room
 // shorter than the menu the gaps between its sections narrow, in proportion, down to a floor;
 // when even that does not fit, the whole column is built again uniformly smaller, texts, cards
 // and gaps alike, so that nothing is clipped or hidden.
 //
 // Keyboard: setFocus() on the menu readies it (the window's activation may hand it the focus
-// too); Tab and Shift+Tab then go round the cards, the switch and Start, and Space presses the
+// too); Tab and Shift+Tab then go round the cards, the switches and Start, and Space presses the
 // one with the focus ring. No control takes the focus before Tab, and hiding the menu drops it.
 class MenuView : public AdultScreen {
     Q_OBJECT
@@ -56,6 +56,7 @@ private:
     void buildSections();
     QWidget* makeCardRow();
     QWidget* makeSwipeSwitch();
+    QWidget* makeSoundSwitch();
     QWidget* makeSwitchRow(const QString& title, const QString& help, SwitchToggle* toggle);
     QWidget* makeStartButton();
     QWidget* makeAdultControls();
@@ -66,6 +67,7 @@ private:
     void refresh(const std::optional<Animation>& animation);
     void chooseMode(PlayMode mode);
     void setSwipeAllowed(bool allowed);
+    void setSoundOn(bool on);
     void start();
 
     AppState& state_;
@@ -78,6 +80,7 @@ private:
     FittingColumn* column_ = nullptr;
     std::vector<ModeCard*> cards_;
     SwitchToggle* swipeSwitch_ = nullptr;
+    SwitchToggle* soundSwitch_ = nullptr;
     QWidget* startButton_ = nullptr;
     DeferredUpdate* update_;
     ChangePublisher::Token subscription_;

@@ -11,7 +11,7 @@ source "$(dirname "$0")/x11_session.sh"
 # Where the menu puts things on a 1920x1080 screen.
 second_card=(1132 450)
 first_card=(790 450)
-start_button=(880 690)
+start_button=(880 723)
 selected_card=217,235,255
 unselected_card=255,255,255
 start_blue=0,122,255

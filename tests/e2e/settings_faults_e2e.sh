@@ -8,7 +8,7 @@ set -euo pipefail
 app=$1
 source "$(dirname "$0")/x11_session.sh"
 
-start_button=(880 690)
+start_button=(880 723)
 start_blue=0,122,255
 cannot_save="cannot save settings"
 

@@ -107,6 +107,8 @@ debs=("$work"/cpack/wigglepad_0.1.0-*.deb)
 depends=$(dpkg-deb -f "${debs[0]}" Depends)
 grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends lacks Qt: $depends"
 grep -q 'libicu[0-9]' <<<"$depends" || fail "Depends lacks ICU: $depends"
+grep -q 'libespeak-ng1' <<<"$depends" && grep -q 'libpulse0' <<<"$depends" ||
+    fail "Depends lacks the speech engine or the sound server's library: $depends"
 dpkg-deb -x "${debs[0]}" "$work/unpacked"
 check_layout "$work/unpacked"
 

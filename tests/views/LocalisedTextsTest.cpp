@@ -81,13 +81,17 @@ struct LocalisedMenu {
 TEST(LocalisedTextsTest, GermanMenuSaysEveryTextInGerman) {
     const QStringList english = LocalisedMenu("en_US").texts(true); // before German is in
     const LocalisedMenu german("de_DE");
-    EXPECT_EQ(german.texts(false),
-              QStringList({"Wigglepad", "Modus wählen", "Wechsel zu anderen Programmen erlauben",
-                           "Erlaubt Erwachsenen, Wigglepad mit den Tastenkürzeln und Gesten des "
-                           "Desktops zu verlassen (Alt+Tab, Super, Wischen zwischen "
-                           "Arbeitsflächen).",
-                           "Steuerung für Erwachsene",
-                           "Ihre Auswahl wird für das nächste Mal gespeichert.", "Starten"}));
+    EXPECT_EQ(
+        german.texts(false),
+        QStringList({"Wigglepad", "Modus wählen", "Wechsel zu anderen Programmen erlauben",
+                     "Erlaubt Erwachsenen, Wigglepad mit den Tastenkürzeln und Gesten des "
+                     "Desktops zu verlassen (Alt+Tab, Super, Wischen zwischen "
+                     "Arbeitsflächen).",
+                     "Töne",
+                     "Sanfte Töne zu jeder Form; im Modus Buchstaben & Zahlen wird jedes Zeichen "
+                     "gesprochen.",
+                     "Steuerung für Erwachsene",
+                     "Ihre Auswahl wird für das nächste Mal gespeichert.", "Starten"}));
 
     const QStringList data = german.texts(true);
     EXPECT_TRUE(data.contains("0–12 Monate"));

@@ -68,7 +68,8 @@ protected:
                     found = image.pixelColor(x, y);
         return found;
     }
-    SwitchToggle& swipeSwitch() { return *menu->findChild<SwitchToggle*>(); }
+    SwitchToggle& swipeSwitch() { return *menu->findChildren<SwitchToggle*>().at(0); }
+    SwitchToggle& soundSwitch() { return *menu->findChildren<SwitchToggle*>().at(1); }
     StyledButton& startButton() {
         for (StyledButton* button : menu->findChildren<StyledButton*>())
             if (button->text() == QStringLiteral("Start"))
@@ -116,8 +117,14 @@ TEST_F(MenuViewTest, FollowsChangesMadeToTheStateElsewhere) {
     EXPECT_TRUE(swipeSwitch().isChecked());
 }
 
-TEST_F(MenuViewTest, FlippingTheSwitchStoresAndAppliesItAtOnce) {
+TEST_F(MenuViewTest, FlippingASwitchStoresAndAppliesItAtOnce) {
     open();
+    std::vector<std::optional<bool>> storedSound; // when "wigglepadSoundChanged" came
+    notifications.addObserver(kSoundChangedNotification,
+                              [&] { storedSound.push_back(settings.boolValue(kSoundKey)); });
+    click(soundSwitch());
+    EXPECT_TRUE(state().sound.get() && !state().allowSwipe.get());
+    EXPECT_EQ(storedSound, std::vector<std::optional<bool>>{true});
     click(swipeSwitch());
     EXPECT_TRUE(state().allowSwipe.get());
     ASSERT_EQ(posts.size(), 1U);
@@ -140,6 +147,7 @@ TEST_F(MenuViewTest, StartSavesTheChoiceAppliesTheSwipeSettingAndFadesTheMenuOut
     EXPECT_EQ(settings.stringValue(kModeKey), "lettersNumbers");
     EXPECT_EQ(settings.boolValue(kModeChosenKey), true);
     EXPECT_EQ(settings.boolValue(kAllowSwipeKey), false) << "stored although never flipped";
+    EXPECT_EQ(settings.boolValue(kSoundKey), false);
     ASSERT_EQ(posts.size(), 1U);
     EXPECT_EQ(posts[0].storedMode, "lettersNumbers") << "saved before the notification";
     EXPECT_EQ(posts[0].storedSwipe, false);
@@ -233,6 +241,7 @@ TEST_F(MenuViewTest, TabGoesRoundTheControlsAndSpacePressesThem) {
     type(Qt::Key_Space);
     EXPECT_EQ(state().mode.get(), PlayMode::lettersNumbers);
     EXPECT_EQ(type(Qt::Key_Tab), &swipeSwitch());
+    EXPECT_EQ(type(Qt::Key_Tab), &soundSwitch());
     EXPECT_EQ(type(Qt::Key_Tab), &startButton());
     EXPECT_EQ(type(Qt::Key_Tab), &card(PlayMode::sensory)) << "round again, never below the menu";
     EXPECT_EQ(type(Qt::Key_Backtab), &startButton());

@@ -133,7 +133,7 @@ TEST_F(PlayViewTest, TheMenuFitsBelowTheBannerOnSmallScreens) {
             const auto* column = view.menu().findChild<FittingColumn*>();
             const QList<QWidget*> sections =
                 column->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-            ASSERT_EQ(sections.size(), 7);
+            ASSERT_EQ(sections.size(), 8);
             for (qsizetype i = 0; i < sections.size(); ++i) {
                 const QRect placed(sections[i]->mapTo(&view, QPoint()), sections[i]->size());
                 EXPECT_TRUE(room.contains(placed)) << i;
