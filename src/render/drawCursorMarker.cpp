@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -27,6 +28,17 @@ void drawGlow(QPainter& painter, QPointF c, const QColor& color) {
     painter.drawEllipse(c, kGlowDiameter / 2, kGlowDiameter / 2);
 }
 
+// The star's outline, tips and notches alternating, starting with the upper tip.
+std::array<QPointF, 10> starVertices(QPointF centre) {
+    std::array<QPointF, 10> vertices;
+    for (std::size_t k = 0; k < vertices.size(); ++k) {
+        const double angle = -std::numbers::pi / 2 + static_cast<double>(k) * std::numbers::pi / 5;
+        const qreal r = k % 2 == 0 ? kTipRadius : kNotchRadius;
+        vertices[k] = centre + QPointF(r * std::cos(angle), r * std::sin(angle));
+    }
+    return vertices;
+}
+
 void drawStar(QPainter& painter, QPointF c, const QColor& color) {
     const auto vertices = starVertices(c);
     QPainterPath star;
@@ -40,16 +52,6 @@ void drawStar(QPainter& painter, QPointF c, const QColor& color) {
 }
 
 } // namespace
-
-std::array<QPointF, 10> starVertices(QPointF centre) {
-    std::array<QPointF, 10> vertices;
-    for (std::size_t k = 0; k < vertices.size(); ++k) {
-        const double angle = -std::numbers::pi / 2 + static_cast<double>(k) * std::numbers::pi / 5;
-        const qreal r = k % 2 == 0 ? kTipRadius : kNotchRadius;
-        vertices[k] = centre + QPointF(r * std::cos(angle), r * std::sin(angle));
-    }
-    return vertices;
-}
 
 void drawCursorMarker(QPainter& painter, std::optional<Point> cursor, const QColor& color) {
     setElementOpacity(painter, 1.0);

@@ -3,8 +3,6 @@
 #include "Point.h"
 
 #include <QColor>
-#include <QPointF>
-#include <array>
 #include <optional>
 
 class QPainter;
@@ -17,8 +15,5 @@ inline constexpr double kCursorMarkerReach = 26.0;
 // The cursor: a soft glow under a ten-point star, both in the trail's current colour.
 // Leaves the opacity at 1 whether or not a cursor is shown.
 void drawCursorMarker(QPainter& painter, std::optional<Point> cursor, const QColor& color);
-
-// The star's outline, tips and notches alternating, starting with the upper tip.
-std::array<QPointF, 10> starVertices(QPointF centre);
 
 } // namespace wigglepad

@@ -9,10 +9,6 @@ namespace {
 
 using DrawPlaySurfaceTest = RenderFixture;
 
-TEST_F(DrawPlaySurfaceTest, EmptyStatePaintsOnlyTheBackground) {
-    EXPECT_TRUE(isBlank(render()));
-}
-
 // Bubbles lie under everything else, even a figure made before them.
 TEST_F(DrawPlaySurfaceTest, BubbleShowsBodyHighlightAndRimUnderEverythingElse) {
     addShape({230, 150}, 20, 0, 2);

@@ -134,7 +134,6 @@ TEST_F(FrameStepTest, BubblesDriftTurnBackInsideAndEnterWhileFewerThanEight) {
 TEST_F(FrameStepTest, ParticlesExpireAfterTheirLifeAndBeyondTheCapOfAHundred) {
     clock.set(1.0 - kStep);
     state.frameStep();
-    ASSERT_EQ(1.0 - (1.0 - 0.6), 0.6); // the ages below are exact
     auto& particles = state.bubbleParticles.unannounced();
     particles.push_back({{}, {}, {}, 1.0, 1.0 - 0.61});
     particles.push_back({{}, {}, {}, 2.0, 1.0 - 0.6});

@@ -30,16 +30,6 @@ struct Layer {
     std::optional<Transition> transition;
 };
 
-TEST(TransitionTest, WithoutAnimationALayerAppearsAndGoesAtOnce) {
-    Layer menu(false, Transition::Kind::opacity);
-    menu.transition->setPresent(true, std::nullopt);
-    EXPECT_TRUE(menu.layer->isVisible());
-    EXPECT_FALSE(menu.transition->isRunning());
-    menu.transition->setPresent(false, std::nullopt);
-    EXPECT_FALSE(menu.layer->isVisible());
-    EXPECT_EQ(menu.layer->graphicsEffect(), nullptr);
-}
-
 // On its way out a layer takes no clicks; at either end it is left without the effect.
 TEST(TransitionTest, AFadingLayerEndsInTheAskedStateWithoutTheEffect) {
     for (const bool present : {false, true}) {

@@ -1,10 +1,8 @@
-// The counted pointer and the primary screen's size, on the offscreen platform.
+// The counted pointer, on the offscreen platform.
 #include "OverrideCursorPointer.h"
-#include "QtScreenSource.h"
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace wigglepad {
@@ -35,14 +33,6 @@ TEST(OverrideCursorPointerTest, OneUnhideUndoesOneHideAndASurplusUnhideGivesNoCr
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     QGuiApplication::restoreOverrideCursor();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "every pushed cursor was popped";
-}
-
-TEST(QtScreenSourceTest, ReportsThePrimaryScreensLogicalSize) {
-    const QRect primary = QGuiApplication::primaryScreen()->geometry();
-    const auto size = QtScreenSource().mainScreenSize();
-    ASSERT_TRUE(size.has_value());
-    EXPECT_EQ(size->width, primary.width());
-    EXPECT_EQ(size->height, primary.height());
 }
 
 } // namespace
