@@ -97,6 +97,11 @@ void ManualTimerService::prune() {
     std::erase_if(timers_, [](const auto& timer) { return !timer->running; });
 }
 
+std::size_t ManualTimerService::runningTimerCount() const {
+    return static_cast<std::size_t>(std::count_if(
+        timers_.begin(), timers_.end(), [](const auto& timer) { return timer->running; }));
+}
+
 std::vector<TimerService::Seconds> ManualTimerService::runningIntervals() const {
     std::vector<Seconds> intervals;
     for (const auto& timer : timers_) {

@@ -23,6 +23,7 @@ public:
 
     // Virtual time since the service was made.
     Seconds now() const { return now_; }
+    std::size_t runningTimerCount() const;
     // Intervals of the running repeating timers, in the order they were scheduled.
     std::vector<Seconds> runningIntervals() const;
     std::size_t pendingDelayedCount() const { return delayed_.size(); }
