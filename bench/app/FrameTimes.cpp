@@ -20,6 +20,8 @@ bool FrameTimes::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-double FrameTimes::intervalMs(double q) const { return intervalQuantileMs(paints_, q); }
+double FrameTimes::intervalMs(double q) const {
+    return intervalQuantileMs(paints_, q);
+}
 
 } // namespace wigglepad

@@ -18,7 +18,9 @@ std::optional<std::string> MemorySettingsStore::stringValue(std::string_view key
     return std::get<std::string>(it->second);
 }
 
-void MemorySettingsStore::setBool(std::string_view key, bool value) { setRaw(key, value); }
+void MemorySettingsStore::setBool(std::string_view key, bool value) {
+    setRaw(key, value);
+}
 
 void MemorySettingsStore::setString(std::string_view key, std::string_view value) {
     setRaw(key, std::string(value));

@@ -24,7 +24,8 @@ double ScriptedRandomSource::uniformReal(double low, double high) {
 
 std::int64_t ScriptedRandomSource::uniformInt(std::int64_t bound) {
     draws_.push_back({Draw::Kind::integer, 0.0, static_cast<double>(bound - 1)});
-    const auto value = static_cast<std::int64_t>(std::floor(nextFraction() * static_cast<double>(bound)));
+    const auto value =
+        static_cast<std::int64_t>(std::floor(nextFraction() * static_cast<double>(bound)));
     return std::min(value, bound - 1);
 }
 

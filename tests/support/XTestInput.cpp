@@ -30,9 +30,13 @@ XTestInput::~XTestInput() {
     }
 }
 
-int XTestInput::screenWidth() const { return DisplayWidth(display_, DefaultScreen(display_)); }
+int XTestInput::screenWidth() const {
+    return DisplayWidth(display_, DefaultScreen(display_));
+}
 
-int XTestInput::screenHeight() const { return DisplayHeight(display_, DefaultScreen(display_)); }
+int XTestInput::screenHeight() const {
+    return DisplayHeight(display_, DefaultScreen(display_));
+}
 
 void XTestInput::moveTo(int x, int y) {
     XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
@@ -50,8 +54,12 @@ unsigned int XTestInput::keycode(KeySym keysym) const {
     return XKeysymToKeycode(display_, keysym);
 }
 
-void XTestInput::flush() { XFlush(display_); }
+void XTestInput::flush() {
+    XFlush(display_);
+}
 
-void XTestInput::sync() { XSync(display_, False); }
+void XTestInput::sync() {
+    XSync(display_, False);
+}
 
 } // namespace wigglepad
