@@ -9,12 +9,10 @@ void ShellRecorder::attachWindow(QWindow& window, const QColor&) {
 
 void ShellRecorder::setPresentationOptions(PresentationOptions options) {
     options_ = options;
-    optionsHistory_.push_back(options);
     log_.push_back("options " + std::to_string(options));
 }
 
 void ShellRecorder::activate() {
-    ++activations_;
     log_.emplace_back("activate");
 }
 
@@ -41,7 +39,6 @@ void ShellRecorder::setTerminationDelegate(TerminationDelegate delegate) {
 }
 
 void ShellRecorder::terminate() {
-    ++terminateRequests_;
     if (terminated_) {
         return;
     }

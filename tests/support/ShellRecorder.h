@@ -29,19 +29,15 @@ public:
 
     const std::vector<std::string>& log() const { return log_; }
     void clearLog() { log_.clear(); }
-    std::vector<PresentationOptions> optionsHistory() const { return optionsHistory_; }
     int pointerHides() const { return hides_; }
     int pointerUnhides() const { return unhides_; }
     // Counted as the real pointer counts: a surplus unhide does nothing.
     bool pointerHidden() const { return outstandingHides_ > 0; }
-    int activations() const { return activations_; }
-    int terminateRequests() const { return terminateRequests_; }
     bool terminated() const { return terminated_; }
     QWindow* window() const { return window_; }
 
 private:
     std::vector<std::string> log_;
-    std::vector<PresentationOptions> optionsHistory_;
     PresentationOptions options_ = kNoPresentationOptions;
     std::function<void()> resignActiveHandler_;
     TerminationDelegate termination_;
@@ -49,8 +45,6 @@ private:
     int hides_ = 0;
     int unhides_ = 0;
     int outstandingHides_ = 0;
-    int activations_ = 0;
-    int terminateRequests_ = 0;
     bool terminated_ = false;
 };
 
