@@ -2,7 +2,8 @@
 # The mode menu end to end, at 1920x1080 under openbox: a first start shows it; choosing the
 # second card and Start stores "lettersNumbers" with the choice made, so the next start plays at
 # once; holding M for 5 s brings the menu back and forgets that a choice was made, and leaving
-# from there keeps the stored mode. Usage: modes_e2e.sh <wigglepad binary>
+# from there keeps the stored mode. A settings file that is a folder: the menu, play goes on and
+# the failed save is said once on stderr. Usage: modes_e2e.sh <wigglepad binary>
 set -euo pipefail
 
 app=$1
@@ -20,6 +21,7 @@ setting() { grep -x "wigglepad.$1=.*" "$settings_file" | cut -d= -f2; }
 expect_setting() {
     [ "$(setting "$1")" = "$2" ] || fail "$3: wigglepad.$1 is '$(setting "$1")', not '$2'"
 }
+said_times() { grep -c "cannot save settings" "$work/$1.err" || true; }
 expect_menu() {
     expect_pixel "${start_button[@]}" "$start_blue" 5 "$1: no Start button"
     [ "$(pixel "${first_card[@]}")" = "$2" ] || fail "$1: the first card is not as expected"
@@ -67,5 +69,18 @@ xdotool keyup Escape
 expect_exit_status 0 "holding Escape in the menu"
 expect_setting modeChosen false "leaving from the menu"
 expect_setting mode lettersNumbers "leaving from the menu"
+
+echo "== A settings file that is a folder: the menu, play goes on, the failed save said once"
+rm "$settings_file"
+mkdir "$settings_file"
+start_wigglepad folder
+expect_pixel "${start_button[@]}" "$start_blue" 5 "folder: the menu is not shown"
+xdotool mousemove "${start_button[@]}" click 1
+expect_pixel "${start_button[@]}" "$surface_colour" 3 "folder: Start did not begin play"
+wait_for 3 grep -q "cannot save settings" "$work/folder.err" || fail "folder: nothing said"
+[ "$(said_times folder)" -eq 1 ] ||
+    fail "folder: the failed save was said $(said_times folder) times"
+kill -TERM "$app_pid"
+expect_exit_status 0 "folder: SIGTERM"
 
 echo "PASS"
