@@ -10,9 +10,6 @@
 //                      program's virtual keyboard brings its own keymap, so positions mean
 //                      little then
 //   up <code>          a key went up
-//   state <n>          the window's state changed (Qt::WindowState)
-//   quit refused       a request to quit was refused
-//   resign active      the application lost activation (and asks for it back)
 // With --hold-off-session-end the lock-down holds off the end of the session through the
 // desktop's services. Lines on stdin steer it while it runs: "options <n>" sets the options;
 // "stall <seconds>" stops the main loop that long, as a hung program would.
@@ -130,17 +127,8 @@ void followCommands(QtSystemShell& shell) {
 
 void wireShell(QtSystemShell& shell, QWindow& window) {
     shell.attachWindow(window, QColor::fromRgbF(0.98f, 0.97f, 0.95f)); // the play surface's
-    shell.setTerminationDelegate({[] {
-                                      report("quit refused");
-                                      return false;
-                                  },
-                                  {}});
-    shell.setResignActiveHandler([&shell] {
-        report("resign active");
-        shell.activate();
-    });
-    QObject::connect(&window, &QWindow::windowStateChanged,
-                     [](Qt::WindowState state) { report("state " + std::to_string(state)); });
+    shell.setTerminationDelegate({[] { return false; }, {}});
+    shell.setResignActiveHandler([&shell] { shell.activate(); });
 }
 
 // Says "ready" once the window is up and active, then "grabbed" and "released" as the

@@ -74,29 +74,6 @@ wait_for 5 has_line locked "up 53" || fail "locked: Escape never went up"
     fail "locked: Escape went down more than once without repeating"
 grep -q -x "key 53 1b repeat" "$work/locked.out" || fail "locked: Escape never repeated"
 
-echo "== A close request from the window manager is refused"
-wmctrl -c "$title"
-wait_for 5 has_line locked "quit refused" || fail "locked: the close request never arrived"
-kill -0 "$probe_pid" || fail "locked: the probe quit"
-is_viewable "$wid" || fail "locked: the window went away"
-
-echo "== Another window taking the activation gives it back"
-xmessage -name intruder "intruder" &
-intruder=$!
-pids+=("$intruder")
-wait_for 5 sh -c 'xdotool search --classname "^intruder$"' || fail "xmessage did not come up"
-xdotool windowactivate "$(xdotool search --classname '^intruder$' | head -n 1)" || true
-wait_for 5 has_line locked "resign active" || fail "locked: the lost activation was not told"
-wait_for 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $wid ]" ||
-    fail "locked: the activation stayed with the other window"
-kill "$intruder"
-
-echo "== A minimised window comes back at once"
-xdotool windowminimize "$wid"
-wait_for 5 has_line locked "state 1" || fail "locked: the window was never minimised"
-wait_for 5 is_viewable "$wid" || fail "locked: the window stayed minimised"
-wait_for 5 sh -c "! xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN" ||
-    fail "locked: still hidden: $(net_wm_state "$wid")"
 end_probe locked
 grep -q "cannot grab" "$work/locked.err" && fail "locked: a grab failure was reported"
 
