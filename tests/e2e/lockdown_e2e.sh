@@ -11,24 +11,11 @@ source "$(dirname "$0")/x11_session.sh"
 has_line() { grep -qx -- "$2" "$work/$1.out"; }
 window_id() { xdotool search --name "^$title\$" | head -n 1; }
 
-# start_probe <name> [arguments...]: runs the probe, its commands read from $probe_input when
-# set, and waits until its window is up.
-start_probe() {
-    local name=$1; shift
-    "$probe" "$@" <"${probe_input:-/dev/null}" >"$work/$name.out" 2>"$work/$name.err" &
-    probe_pid=$!
-    pids+=("$probe_pid")
-    wait_for 10 has_line "$name" ready || fail "$name: the window did not come up"
+# start_window_probe <name> [arguments...]: the probe, and its window's id in wid.
+start_window_probe() {
+    start_probe "$@"
     wid=$(window_id)
-    [ -n "$wid" ] || fail "$name: no window titled '$title'"
-}
-
-# end_probe <name>: SIGTERM must release everything and end the probe with status 0.
-end_probe() {
-    kill -TERM "$probe_pid"
-    local status=0
-    wait "$probe_pid" || status=$?
-    [ "$status" -eq 0 ] || fail "$1: SIGTERM ended the probe with status $status"
+    [ -n "$wid" ] || fail "$1: no window titled '$title'"
 }
 
 # tab_reaches_probe <name>: sends Alt+Tab, then an x; true if the Tab reached the probe.
@@ -44,7 +31,7 @@ pointer_x() { xdotool getmouselocation --shell | sed -n 's/^X=//p'; }
 start_x_server
 
 echo "== Without a window manager the window still covers the screen"
-start_probe bare 490
+start_window_probe bare 490
 geometry=$(xwininfo -id "$wid")
 grep -q 'Absolute upper-left X:  0$' <<<"$geometry" || fail "bare: not at the left edge"
 grep -q 'Absolute upper-left Y:  0$' <<<"$geometry" || fail "bare: not at the top edge"
@@ -55,7 +42,7 @@ end_probe bare
 start_window_manager
 
 echo "== Locked down (490): full screen, above, keyboard grabbed"
-start_probe locked 490
+start_window_probe locked 490
 wait_for 5 sh -c "xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN" ||
     fail "locked: not full screen: $(net_wm_state "$wid")"
 net_wm_state "$wid" | grep -q _NET_WM_STATE_ABOVE ||
@@ -78,14 +65,14 @@ end_probe locked
 grep -q "cannot grab" "$work/locked.err" && fail "locked: a grab failure was reported"
 
 echo "== Swipe allowed (458): Alt+Tab reaches the window manager"
-start_probe swipe 458
+start_window_probe swipe 458
 if tab_reaches_probe swipe; then
     fail "swipe: Alt+Tab reached the probe although the keyboard is not grabbed"
 fi
 end_probe swipe
 
 echo "== Grabs turned off (-nograb): said once, play goes on"
-start_probe nograb 490 -nograb
+start_window_probe nograb 490 -nograb
 wait_for 5 grep -q "cannot grab the keyboard" "$work/nograb.err" ||
     fail "nograb: the failed grab was never said"
 # Activating the window again retries the grab; the failure is still said only once.
@@ -98,10 +85,7 @@ end_probe nograb
 echo "== Two monitors: the pointer stays on the window, the other monitor is covered"
 xrandr --setmonitor '*left' 640/169x800/212+0+0 screen >/dev/null
 xrandr --setmonitor right 640/169x800/212+640+0 none
-probe_input=$work/commands
-mkfifo "$probe_input"
-exec 4<>"$probe_input"
-start_probe monitors 490
+start_window_probe monitors 490
 wait_for 5 sh -c "xwininfo -id $wid | grep -q 'Width: 640$'" || fail "monitors: not on the left one"
 expect_pixel 960 400 "$surface_colour" 5 "monitors: the right monitor is not covered"
 xdotool mousemove 1000 400

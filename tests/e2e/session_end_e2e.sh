@@ -9,7 +9,7 @@ set -euo pipefail
 
 probe=$1
 services=$2
-# Only the scratch directory, cleanup and waiting helpers: no X server is started.
+# Only the scratch directory, cleanup, waiting and probe helpers: no X server is started.
 source "$(dirname "$0")/x11_session.sh"
 
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "run this inside dbus-run-session"
@@ -34,30 +34,12 @@ start_services() {
     wait_for 5 said "$name.services.out" ready || fail "$name: the fake services did not start"
 }
 
-# start_probe <name>: the probe, locked down and holding off the session's end, steered by
-# writing to descriptor 4.
-start_probe() {
-    local name=$1
-    mkfifo "$work/$name.in"
-    "$probe" "$locked" --hold-off-session-end <"$work/$name.in" >"$work/$name.out" \
-        2>"$work/$name.err" &
-    probe_pid=$!
-    pids+=("$probe_pid")
-    exec 4>"$work/$name.in"
-    wait_for 10 said "$name.out" ready || fail "$name: the probe did not come up"
-}
-
-# end_probe <name>: SIGTERM ends the probe with status 0.
-end_probe() {
-    kill -TERM "$probe_pid"
-    local status=0
-    wait "$probe_pid" || status=$?
-    [ "$status" -eq 0 ] || fail "$1: SIGTERM ended the probe with status $status"
-}
+# start_guarded_probe <name>: the probe, locked down and holding off the session's end.
+start_guarded_probe() { start_probe "$1" "$locked" --hold-off-session-end; }
 
 echo "== Through the portal: taken, given back at options 0 and on SIGTERM"
 start_services portal --portal grant --session-manager
-start_probe portal
+start_guarded_probe portal
 wait_for 5 said portal.services.out "portal inhibit 3 $reason" ||
     fail "portal: no inhibition of logging out and switching user was asked"
 echo "options 0" >&4
@@ -73,7 +55,7 @@ said portal.services.out "session-manager inhibit 3 wigglepad" &&
 
 echo "== Killed outright: the bus drops the probe and its inhibition with it"
 start_services killed --portal grant
-start_probe killed
+start_guarded_probe killed
 wait_for 5 said killed.services.out "portal inhibit 3 $reason" || fail "killed: nothing was asked"
 kill -KILL "$probe_pid"
 wait "$probe_pid" || true
@@ -82,7 +64,7 @@ wait_for 5 said killed.services.out "vanished holding 1" ||
 
 echo "== The portal refuses: the session manager holds it off instead"
 start_services refused --portal refuse --session-manager
-start_probe refused
+start_guarded_probe refused
 wait_for 5 said refused.services.out "session-manager inhibit 3 wigglepad" ||
     fail "refused: the session manager was not asked"
 echo "options 0" >&4
@@ -92,7 +74,7 @@ end_probe refused
 
 echo "== No portal: the session manager holds it off, given back on SIGTERM"
 start_services no-portal --session-manager
-start_probe no-portal
+start_guarded_probe no-portal
 wait_for 5 said no-portal.services.out "session-manager inhibit 3 wigglepad" ||
     fail "no-portal: the session manager was not asked"
 end_probe no-portal
@@ -101,7 +83,7 @@ said no-portal.services.out "session-manager uninhibit" ||
 
 echo "== Options 0 before the portal answers: the late grant is given back"
 start_services slow --portal slow
-start_probe slow
+start_guarded_probe slow
 echo "options 0" >&4
 wait_for 5 said slow.services.out "portal close" || fail "slow: the late grant was kept"
 end_probe slow
@@ -120,11 +102,11 @@ said_once() {
 
 echo "== Nobody to ask: said once, play goes on"
 start_services nobody
-start_probe nobody
+start_guarded_probe nobody
 said_once nobody "logging out cannot be blocked here"
 
 echo "== No session bus: said once, play goes on"
-DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" start_probe no-bus
+DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" start_guarded_probe no-bus
 said_once no-bus "logging out cannot be blocked here (there is no session bus)"
 
 echo "PASS"

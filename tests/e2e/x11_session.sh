@@ -126,3 +126,22 @@ expect_pixel() {
         -format '$pixel_format' info:)\" = '$3' ]" || fail "$5: $(pixel "$1" "$2") at $1,$2"
 }
 surface_colour=250,247,242
+
+# The lock-down probe ($probe), steered by writing to descriptor 4. start_probe <name>
+# [arguments...] waits until it says "ready"; end_probe <name>: SIGTERM must release everything
+# and end it with status 0.
+start_probe() {
+    local name=$1; shift
+    mkfifo "$work/$name.in"
+    exec 4<>"$work/$name.in"
+    "$probe" "$@" <"$work/$name.in" >"$work/$name.out" 2>"$work/$name.err" &
+    probe_pid=$!
+    pids+=("$probe_pid")
+    wait_for 10 grep -qx ready "$work/$name.out" || fail "$name: the probe did not come up"
+}
+end_probe() {
+    kill -TERM "$probe_pid"
+    local status=0
+    wait "$probe_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "$1: SIGTERM ended the probe with status $status"
+}
