@@ -5,6 +5,7 @@
 #include "FakeScreen.h"
 #include "MemorySettingsStore.h"
 #include "Palette.h"
+#include "Pixels.h"
 #include "QtBridge.h"
 #include "ScriptedRandomSource.h"
 #include "drawPlaySurface.h"
@@ -12,18 +13,10 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace wigglepad {
-
-// The largest difference of any 8-bit channel.
-inline int channelDistance(const QColor& a, const QColor& b) {
-    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                     std::abs(a.blue() - b.blue())});
-}
 
 // A play state with a hand-driven clock, painted into an image whose pixels the tests probe:
 // probes sit well inside or well outside edges, so font and antialiasing details do not matter.
@@ -56,7 +49,7 @@ protected:
         return blend(kBackground, colour(paletteIndex), opacity);
     }
     static ::testing::AssertionResult looksLike(const QColor& actual, const QColor& expected) {
-        if (channelDistance(actual, expected) <= 3) {
+        if (near(actual, expected, 3)) {
             return ::testing::AssertionSuccess();
         }
         return ::testing::AssertionFailure() << "pixel " << actual.name().toStdString()
@@ -66,13 +59,7 @@ protected:
         return image.pixelColor(int(x), int(y));
     }
     static int countPixels(const QImage& image, const QRect& area, const QColor& colour) {
-        int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                count += looksLike(image.pixelColor(x, y), colour) ? 1 : 0;
-            }
-        }
-        return count;
+        return countNear(image.copy(area), colour, 3);
     }
     static bool isBlank(const QImage& image) {
         return countPixels(image, image.rect(), kBackground) == image.width() * image.height();

@@ -3,7 +3,7 @@
 
 #include "ChangePublisher.h"
 #include "FakeClock.h"
-#include "WidgetPixels.h"
+#include "Pixels.h"
 
 #include <QMouseEvent>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The welcome banner: its texts, its close button and how it wraps.
 #include "InfoBanner.h"
 
-#include "WidgetPixels.h"
+#include "Pixels.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -7,11 +7,11 @@
 #include "ModeCard.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
+#include "Pixels.h"
 #include "PlayStateOnFakes.h"
 #include "SavedMode.h"
 #include "SettingsKeys.h"
 #include "SwitchToggle.h"
-#include "WidgetPixels.h"
 
 #include <QApplication>
 #include <QLabel>

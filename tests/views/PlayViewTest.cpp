@@ -12,11 +12,11 @@
 #include "MenuView.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
+#include "Pixels.h"
 #include "PlayCanvas.h"
 #include "PlayStateOnFakes.h"
 #include "SavedMode.h"
 #include "StyledButton.h"
-#include "WidgetPixels.h"
 
 #include <QAbstractButton>
 #include <QApplication>

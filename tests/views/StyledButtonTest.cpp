@@ -1,7 +1,7 @@
 #include "StyledButton.h"
 
 #include "LightAppearance.h"
-#include "WidgetPixels.h"
+#include "Pixels.h"
 
 #include <gtest/gtest.h>
 

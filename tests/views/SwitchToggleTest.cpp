@@ -2,7 +2,7 @@
 
 #include "AnimationTransaction.h"
 #include "LightAppearance.h"
-#include "WidgetPixels.h"
+#include "Pixels.h"
 
 #include <QSignalSpy>
 #include <QTest>

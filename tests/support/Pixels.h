@@ -2,19 +2,21 @@
 
 #include <QColor>
 #include <QImage>
-#include <QWidget>
 #include <cstdlib>
 
 namespace wigglepad {
 
-// The widget as it paints itself over a ground of the given colour, at one pixel per point.
-inline QImage paintedOver(QWidget& widget, const QColor& ground) {
+// The widget as it paints itself over a ground of the given colour, at one pixel per point. A
+// template, so that tests of images alone need no widgets.
+template <typename Widget>
+QImage paintedOver(Widget& widget, const QColor& ground) {
     QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(ground);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    widget.render(&image, QPoint(), QRegion(), Widget::DrawChildren);
     return image;
 }
 
+// Whether no 8-bit channel of the two differs by more than `tolerance`.
 inline bool near(const QColor& a, const QColor& b, int tolerance = 12) {
     return std::abs(a.red() - b.red()) <= tolerance &&
            std::abs(a.green() - b.green()) <= tolerance &&
