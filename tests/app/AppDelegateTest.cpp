@@ -22,39 +22,6 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// The recorder, also noting whether the kiosk window was on screen and active at each change
-// of the lock-down.
-class WindowWatchingShell final : public SystemShell {
-public:
-    void attachWindow(QWindow& window, const QColor& ground) override {
-        recorder.attachWindow(window, ground);
-    }
-    void setPresentationOptions(PresentationOptions options) override {
-        // The window system tells of an activation on its next turn.
-        QCoreApplication::processEvents();
-        QWindow* window = recorder.window();
-        windowShownAndKey.push_back(window && window->isVisible() &&
-                                    QGuiApplication::focusWindow() == window);
-        recorder.setPresentationOptions(options);
-    }
-    PresentationOptions presentationOptions() const override {
-        return recorder.presentationOptions();
-    }
-    void activate() override { recorder.activate(); }
-    void setResignActiveHandler(std::function<void()> handler) override {
-        recorder.setResignActiveHandler(std::move(handler));
-    }
-    void hidePointer() override { recorder.hidePointer(); }
-    void unhidePointer() override { recorder.unhidePointer(); }
-    void setTerminationDelegate(TerminationDelegate delegate) override {
-        recorder.setTerminationDelegate(std::move(delegate));
-    }
-    void terminate() override { recorder.terminate(); }
-
-    ShellRecorder recorder;
-    std::vector<bool> windowShownAndKey;
-};
-
 // A delegate that notes what had happened by the time input routing was installed.
 class WatchedDelegate : public AppDelegate {
 public:
@@ -65,18 +32,26 @@ public:
 
 protected:
     void installEventMonitors() override {
-        shellLogAtMonitors = shell().recorder.log();
+        shellLogAtMonitors = shell().log();
         tickTimerAtMonitors = tickTimerRunning();
     }
 
 private:
-    WindowWatchingShell& shell() const {
-        return static_cast<WindowWatchingShell&>(services().shell);
-    }
+    ShellRecorder& shell() const { return static_cast<ShellRecorder&>(services().shell); }
 };
 
 class AppDelegateTest : public ::testing::Test {
 protected:
+    // Notes whether the kiosk window was on screen and active at each change of the lock-down.
+    AppDelegateTest() {
+        shell.beforeOptions = [this] {
+            QCoreApplication::processEvents(); // the window system tells of an activation then
+            QWindow* window = shell.window();
+            windowShownAndKey.push_back(window && window->isVisible() &&
+                                        QGuiApplication::focusWindow() == window);
+        };
+    }
+
     // As the program entry does it.
     WatchedDelegate& launch() {
         delegate = std::make_shared<WatchedDelegate>(
@@ -86,15 +61,16 @@ protected:
         return *delegate;
     }
 
-    const Log& log() const { return shell.recorder.log(); }
-    void clearLog() { shell.recorder.clearLog(); }
+    const Log& log() const { return shell.log(); }
+    void clearLog() { shell.clearLog(); }
     void tick(int ticks) { timers.advance(AppDelegate::kTickInterval * ticks); }
 
     FakeClock clock;
     FakeScreen screen{SurfaceSize{1024, 640}};
     ScriptedRandomSource random;
     MemorySettingsStore settings;
-    WindowWatchingShell shell;
+    ShellRecorder shell;
+    std::vector<bool> windowShownAndKey;
     ManualTimerService timers{&clock};
     NotificationCenter notifications;
     std::shared_ptr<WatchedDelegate> delegate;
@@ -103,7 +79,7 @@ protected:
 TEST_F(AppDelegateTest, TheWindowIsUpAndKeyBeforeTheLockDownAndInputComesBeforeTheTicks) {
     const WatchedDelegate& launched = launch();
     EXPECT_EQ(log(), (Log{"attach window", "options 490", "activate", "hide pointer"}));
-    EXPECT_EQ(shell.windowShownAndKey, std::vector<bool>{true});
+    EXPECT_EQ(windowShownAndKey, std::vector<bool>{true});
     ASSERT_TRUE(launched.shellLogAtMonitors);
     EXPECT_EQ(*launched.shellLogAtMonitors, log()) << "monitors after the pointer is hidden";
     EXPECT_FALSE(launched.tickTimerAtMonitors);
@@ -136,13 +112,13 @@ TEST_F(AppDelegateTest, ASwipeChangeSwitchesTheLockDownAtOnceAndNothingElse) {
 TEST_F(AppDelegateTest, OutsideRequestsToQuitAreRefusedAndALostActivationIsTakenBack) {
     launch();
     clearLog();
-    shell.recorder.requestWindowClose();
-    shell.recorder.terminate();
-    shell.recorder.resignActive();
+    shell.requestWindowClose();
+    shell.terminate();
+    shell.resignActive();
     EXPECT_EQ(log(), (Log{"terminate refused", "terminate refused", "activate"}));
-    EXPECT_FALSE(shell.recorder.terminated());
+    EXPECT_FALSE(shell.terminated());
     EXPECT_EQ(shell.presentationOptions(), kLockedDown);
-    EXPECT_TRUE(shell.recorder.pointerHidden());
+    EXPECT_TRUE(shell.pointerHidden());
 }
 
 TEST_F(AppDelegateTest, TheExitNotificationRunsTheQuitSequenceAndTheDesktopComesBack) {
@@ -152,7 +128,7 @@ TEST_F(AppDelegateTest, TheExitNotificationRunsTheQuitSequenceAndTheDesktopComes
     EXPECT_EQ(log(), (Log{"unhide pointer", "options 0", "will terminate", "unhide pointer",
                           "options 0", "terminated"}));
     EXPECT_TRUE(delegate->allowTermination());
-    EXPECT_FALSE(shell.recorder.pointerHidden());
+    EXPECT_FALSE(shell.pointerHidden());
     EXPECT_TRUE(delegate->cursorIsHidden()) << "the quit sequence leaves the field alone";
 }
 

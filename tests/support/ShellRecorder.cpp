@@ -8,6 +8,9 @@ void ShellRecorder::attachWindow(QWindow& window, const QColor&) {
 }
 
 void ShellRecorder::setPresentationOptions(PresentationOptions options) {
+    if (beforeOptions) {
+        beforeOptions();
+    }
     options_ = options;
     log_.push_back("options " + std::to_string(options));
 }

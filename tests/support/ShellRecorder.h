@@ -27,6 +27,9 @@ public:
     void resignActive();
     void requestWindowClose() { terminate(); }
 
+    // Called as the options change, before the change is noted: a test's look at that moment.
+    std::function<void()> beforeOptions;
+
     const std::vector<std::string>& log() const { return log_; }
     void clearLog() { log_.clear(); }
     int pointerHides() const { return hides_; }
