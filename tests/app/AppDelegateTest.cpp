@@ -2,16 +2,9 @@
 // termination policy, the quit sequence, the three observers and the tick loop.
 #include "AppDelegate.h"
 
-#include "FakeClock.h"
-#include "FakeScreen.h"
-#include "KioskWindow.h"
-#include "ManualTimerService.h"
-#include "MemorySettingsStore.h"
-#include "NotificationCenter.h"
+#include "LaunchedDelegate.h"
 #include "NotificationNames.h"
-#include "ScriptedRandomSource.h"
 #include "SettingsKeys.h"
-#include "ShellRecorder.h"
 
 #include <QGuiApplication>
 #include <QWindow>
@@ -40,7 +33,7 @@ private:
     ShellRecorder& shell() const { return static_cast<ShellRecorder&>(services().shell); }
 };
 
-class AppDelegateTest : public ::testing::Test {
+class AppDelegateTest : public DelegateOnFakes<WatchedDelegate> {
 protected:
     // Notes whether the kiosk window was on screen and active at each change of the lock-down.
     AppDelegateTest() {
@@ -52,28 +45,11 @@ protected:
         };
     }
 
-    // As the program entry does it.
-    WatchedDelegate& launch() {
-        delegate = std::make_shared<WatchedDelegate>(
-            AppDelegate::Services{shell, timers, notifications, settings, clock, screen, random});
-        shell.setTerminationDelegate(delegate->terminationDelegate());
-        EXPECT_TRUE(delegate->applicationDidFinishLaunching());
-        return *delegate;
-    }
-
     const Log& log() const { return shell.log(); }
     void clearLog() { shell.clearLog(); }
     void tick(int ticks) { timers.advance(AppDelegate::kTickInterval * ticks); }
 
-    FakeClock clock;
-    FakeScreen screen{SurfaceSize{1024, 640}};
-    ScriptedRandomSource random;
-    MemorySettingsStore settings;
-    ShellRecorder shell;
     std::vector<bool> windowShownAndKey;
-    ManualTimerService timers{&clock};
-    NotificationCenter notifications;
-    std::shared_ptr<WatchedDelegate> delegate;
 };
 
 TEST_F(AppDelegateTest, TheWindowIsUpAndKeyBeforeTheLockDownAndInputComesBeforeTheTicks) {
@@ -161,8 +137,7 @@ TEST_F(AppDelegateTest, TheWindowKeepsItsLaunchFrameWhenTheScreenChangesOrGoes) 
 
 TEST_F(AppDelegateTest, WithoutAPrimaryScreenNothingIsBuilt) {
     screen.setSize(std::nullopt);
-    delegate = std::make_shared<WatchedDelegate>(
-        AppDelegate::Services{shell, timers, notifications, settings, clock, screen, random});
+    delegate = std::make_shared<WatchedDelegate>(services());
     EXPECT_FALSE(delegate->applicationDidFinishLaunching());
     EXPECT_EQ(delegate->window(), nullptr);
     EXPECT_FALSE(delegate->tickTimerRunning());

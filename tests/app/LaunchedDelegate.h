@@ -50,15 +50,36 @@ protected:
     }
 };
 
-class LaunchedDelegate : public ::testing::Test {
+// The delegate's services on fakes, and its launch as the program entry does it.
+template <typename Delegate>
+class DelegateOnFakes : public ::testing::Test {
+public:
+    AppDelegate::Services services() {
+        return {shell, timers, notifications, settings, clock, screen, random};
+    }
+    Delegate& launch() {
+        delegate = std::make_shared<Delegate>(services());
+        shell.setTerminationDelegate(delegate->terminationDelegate());
+        EXPECT_TRUE(delegate->applicationDidFinishLaunching());
+        return *delegate;
+    }
+
+    FakeClock clock;
+    FakeScreen screen{SurfaceSize{1024, 640}};
+    ScriptedRandomSource random;
+    MemorySettingsStore settings;
+    ShellRecorder shell;
+    ManualTimerService timers{&clock};
+    NotificationCenter notifications;
+    std::shared_ptr<Delegate> delegate;
+};
+
+class LaunchedDelegate : public DelegateOnFakes<AppDelegate> {
 public:
     // A mode saved, so the play surface shows at once; the banner is left to each test.
     LaunchedDelegate() {
         saveMode(settings, PlayMode::sensory);
-        delegate = std::make_shared<AppDelegate>(
-            AppDelegate::Services{shell, timers, notifications, settings, clock, screen, random});
-        shell.setTerminationDelegate(delegate->terminationDelegate());
-        EXPECT_TRUE(delegate->applicationDidFinishLaunching());
+        launch();
         QCoreApplication::processEvents();
         qApp->installEventFilter(&witness);
     }
@@ -94,14 +115,6 @@ public:
     }
     void advance(double seconds) { timers.advance(TimerService::Seconds{seconds}); }
 
-    FakeClock clock;
-    FakeScreen screen{SurfaceSize{1024, 640}};
-    ScriptedRandomSource random;
-    MemorySettingsStore settings;
-    ShellRecorder shell;
-    ManualTimerService timers{&clock};
-    NotificationCenter notifications;
-    std::shared_ptr<AppDelegate> delegate;
     ViewWitness witness;
 };
 
