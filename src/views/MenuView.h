@@ -19,8 +19,8 @@ class NotificationCenter;
 class SettingsStore;
 class SwitchToggle;
 
-// The screen on which an adult chooses the play mode and the swipe setting before handing the
-// computer to the child: title, prompt, one card per mode, the swipe and sound switches, Start, the
+// The screen on which an adult chooses the play mode, switching away and sounds before handing
+// the computer to the child: title, prompt, one card per mode, the two switches, Start, the
 // adult-controls box and a note that the choice is remembered, on the warm off-white ground,
 // covering its whole parent, in the light appearance. A card click changes the mode in memory
 // only; each switch stores and applies its setting at once; Start saves them all and fades the
