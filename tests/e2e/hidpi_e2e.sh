@@ -1,19 +1,17 @@
 #!/usr/bin/env bash
-# The real program on a dense screen: at a device pixel ratio of 2 (QT_SCALE_FACTOR=2 on a
-# 1920x1080 Xvfb) the window still covers the whole screen, the menu, the info banner and the exit
-# confirmation keep their sizes in logical pixels (twice as many device pixels), the exit corner
-# stays 44 logical pixels square, and text and characters are drawn at the screen's own
-# resolution rather than drawn at 1x and enlarged. Sizes are compared with the logical sizes the
-# same screens have at ratio 1 on a 960x540 screen; each text halved and enlarged again shows
-# that the sharpness measure tells the two apart. Usage: hidpi_e2e.sh <wigglepad binary>
+# The real program at a device pixel ratio of 2 (QT_SCALE_FACTOR=2 on a 1920x1080 Xvfb): the
+# window covers the whole screen, the mode cards keep their logical size (twice as many device
+# pixels), a click 4 logical pixels inside the exit corner still counts, and typed characters are
+# drawn at the screen's own resolution rather than drawn at 1x and enlarged (the same letter
+# halved and enlarged again shows that the sharpness measure tells the two apart).
+# Usage: hidpi_e2e.sh <wigglepad binary>
 set -euo pipefail
 
 app=$1
 source "$(dirname "$0")/x11_session.sh"
 
-# At ratio 1 on a 960x540 screen, in pixels; text in the bundled fonts sets them.
-declare -A logical=([card_width]=222 [card_height]=167 [banner_height]=88 [confirm_width]=328
-    [confirm_height]=168)
+# A mode card at ratio 1 on a 960x540 screen, in pixels; text in the bundled fonts sets them.
+declare -A logical=([card_width]=222 [card_height]=167)
 declare -A measured
 
 # line_pixels <shot> <row|column> <index> <length>: one "r g b" line per pixel of a row or column.
@@ -29,7 +27,6 @@ runs() {
         function near(r, g, b, R, G, B) { return (r-R)^2 + (g-G)^2 + (b-B)^2 <= 27 }
         function matches(r, g, b) {
             if (kind == "notMenu") return !near(r, g, b, 250, 247, 242)
-            if (kind == "slate") return near(r, g, b, 64, 64, 77)
             if (kind == "accent") return near(r, g, b, 0, 122, 255)
             return r >= 200 && g >= 200 && b >= 200 # "light": the confirmation card, not the dim
         }
@@ -39,8 +36,6 @@ runs() {
         END { if (open) print start, NR - start }'
 }
 longest() { sort -k2,2n | tail -n 1; }
-# extent: from the first to the last pixel of all runs read, as "start length".
-extent() { awk 'NR == 1 { s = $1 } { e = $1 + $2 } END { if (NR) print s, e - s }'; }
 
 # sharpness <shot> <geometry> <background>: of the ink's edges crossed along rows and columns, the
 # percentage that pass from background to ink through exactly one part-covered pixel. Text
@@ -106,16 +101,6 @@ start_dense() {
         fail "the window does not cover the ${width}x$height screen: $geometry"
 }
 
-measure_banner() {
-    echo "== The info banner over the menu"
-    shot "banner"
-    read -r _ "measured[banner_height]" < <(line_pixels "banner" column 4 "$height" | runs slate |
-        head -n 1)
-    measure_sharpness banner-title "banner" 24 14 180 22 'rgb(64,64,77)'
-    xdotool mousemove $((922 * s)) $((30 * s)) click 1 # its close button
-    sleep 0.8
-}
-
 # Sets `cards` to the two cards' "left width" in device pixels and `middle` to their middle row.
 measure_cards() {
     echo "== The mode cards"
@@ -129,8 +114,6 @@ measure_cards() {
     cards=$(line_pixels "menu" row "$middle" "$width" | runs notMenu | awk '$2 > 100')
     [ "$(wc -l <<<"$cards")" = 2 ] || fail "not two mode cards side by side: $cards"
     read -r left "measured[card_width]" <<<"$cards"
-    measure_sharpness card-title "menu" $((left / s + 20)) $((top / s + 20)) 200 28 \
-        'rgb(217,235,255)'
 }
 
 start_letters_and_numbers() {
@@ -160,30 +143,28 @@ measure_letter() {
 
 # Clicked 4 logical pixels inside the corner's lower-left: inside it only if it is 44 logical
 # pixels square, not 44 device pixels.
-measure_confirmation() {
+open_confirmation() {
     echo "== Five clicks in the exit corner"
     xdotool mousemove $(((960 - 40) * s)) $((40 * s)) click --repeat 5 --delay 80 1
     sleep 1
-    shot "confirm"
-    local left top
-    read -r left "measured[confirm_width]" < <(line_pixels "confirm" row $((height / 2)) "$width" |
-        runs light | extent)
-    read -r top "measured[confirm_height]" < <(line_pixels "confirm" column $((width / 2)) \
-        "$height" | runs light | extent)
-    [ "${measured[confirm_width]:-0}" -gt $((100 * s)) ] || fail "no exit confirmation"
-    measure_sharpness confirm-title "confirm" $((left / s + 40)) $((top / s + 36)) \
-        $((measured[confirm_width] / s - 80)) 34 'rgb(248,248,248)'
+    shot confirm
+    local light # across the middle: the card only, the surface around it dimmed
+    light=$(line_pixels confirm row $((height / 2)) "$width" | runs light | awk '{ n += $2 }
+        END { print n + 0 }')
+    [ "$light" -gt $((100 * s)) ] && [ "$light" -lt $((width / 2)) ] ||
+        fail "no exit confirmation: $light light pixels across the middle"
 }
 
 start_dense
-measure_banner
+xdotool mousemove $((922 * s)) $((30 * s)) click 1 # the banner's close button
+sleep 0.8
 measure_cards
 start_letters_and_numbers
 measure_letter
-measure_confirmation
+open_confirmation
 
 echo "== Sizes: twice the logical pixels"
-for name in card_width card_height banner_height confirm_width confirm_height; do
+for name in card_width card_height; do
     echo "   $name: ${measured[$name]} device pixels, expected $((2 * logical[$name]))"
     [ "$((measured[$name] - 2 * logical[$name]))" -ge -4 ] &&
         [ "$((measured[$name] - 2 * logical[$name]))" -le 4 ] ||
