@@ -7,7 +7,7 @@
 namespace wigglepad {
 
 DesktopSessionEndGuard::DesktopSessionEndGuard(std::ostream& errors, const QDBusConnection& bus)
-    : errors_(errors)
+    : cannotBlock_(errors)
     , busConnected_(bus.isConnected())
     , portal_(bus)
     , sessionManager_(bus) {
@@ -59,13 +59,8 @@ void DesktopSessionEndGuard::answerQuitRequest(QSessionManager& manager) const {
 }
 
 void DesktopSessionEndGuard::cannotBlock(const QString& why) {
-    if (told_) {
-        return;
-    }
-    told_ = true;
-    errors_ << "wigglepad: logging out cannot be blocked here (" << why.toStdString()
-            << "); play goes on.\n";
-    errors_.flush();
+    cannotBlock_.say("logging out cannot be blocked here (" + why.toStdString() +
+                     "); play goes on.");
 }
 
 } // namespace wigglepad

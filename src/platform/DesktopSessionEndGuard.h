@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PortalInhibition.h"
+#include "SaidOnce.h"
 #include "SessionEndGuard.h"
 #include "SessionManagerInhibition.h"
 
@@ -35,12 +36,11 @@ private:
     void answerQuitRequest(QSessionManager& manager) const;
     void cannotBlock(const QString& why);
 
-    std::ostream& errors_;
+    SaidOnce cannotBlock_;
     bool busConnected_;
     PortalInhibition portal_;
     SessionManagerInhibition sessionManager_;
     bool holdingOff_ = false;
-    bool told_ = false;
 };
 
 } // namespace wigglepad

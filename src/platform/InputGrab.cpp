@@ -24,7 +24,7 @@ constexpr std::uint16_t kPointerEvents =
 } // namespace
 
 InputGrab::InputGrab(std::ostream& errors)
-    : errors_(errors) {
+    : cannotGrab_(errors) {
     retry_.setInterval(kRetryInterval);
     connect(&retry_, &QTimer::timeout, this, &InputGrab::retake);
 }
@@ -92,13 +92,9 @@ void InputGrab::failed() {
     if (!retry_.isActive()) {
         retry_.start();
     }
-    if (++failuresInARow_ < kFailuresBeforeTelling || failureReported_) {
-        return;
-    }
-    failureReported_ = true;
-    errors_ << "wigglepad: cannot grab the keyboard and pointer (another program holds them, or "
-               "grabs are turned off); desktop shortcuts such as Alt+Tab stay active.\n";
-    errors_.flush();
+    if (++failuresInARow_ >= kFailuresBeforeTelling)
+        cannotGrab_.say("cannot grab the keyboard and pointer (another program holds them, or "
+                        "grabs are turned off); desktop shortcuts such as Alt+Tab stay active.");
 }
 
 } // namespace wigglepad

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "KeyboardLock.h"
+#include "SaidOnce.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
-#include <iosfwd>
 
 namespace wigglepad {
 
@@ -33,13 +33,12 @@ private:
     bool grabPointer(bool on);
     void failed();
 
-    std::ostream& errors_;
+    SaidOnce cannotGrab_;
     QPointer<QWindow> window_;
     QTimer retry_;
     bool wanted_ = false;
     bool held_ = false;
     int failuresInARow_ = 0;
-    bool failureReported_ = false;
 };
 
 } // namespace wigglepad

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <ostream>
 #include <pulse/pulseaudio.h>
+#include <string>
 
 namespace wigglepad {
 
@@ -19,17 +20,17 @@ constexpr std::uint32_t kRefillShare = 2;
 PulseSoundOutput::PulseSoundOutput(double sampleRate, Render render, std::ostream& log)
     : sampleRate_(sampleRate)
     , render_(std::move(render))
-    , log_(log) {}
+    , failure_(log) {}
 
 PulseSoundOutput::~PulseSoundOutput() {
     close();
 }
 
 void PulseSoundOutput::open() {
-    if (mainloop_ && !failed_)
+    if (mainloop_ && !failure_.said())
         return;
     close();
-    failed_ = false;
+    failure_.forget();
     mainloop_ = pa_threaded_mainloop_new();
     context_ = pa_context_new(pa_threaded_mainloop_get_api(mainloop_), "Wigglepad");
     pa_context_set_state_callback(context_, &PulseSoundOutput::contextChanged, this);
@@ -123,8 +124,7 @@ void PulseSoundOutput::wantsSamples(pa_stream* stream, std::size_t bytes, void* 
 // Said once per opening; play goes on without sound.
 void PulseSoundOutput::fail(const char* what) {
     playing_ = false;
-    if (!failed_.exchange(true))
-        log_ << "wigglepad: " << what << "; playing on without sound\n";
+    failure_.say(std::string(what) + "; playing on without sound");
 }
 
 } // namespace wigglepad

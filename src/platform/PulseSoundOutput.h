@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SaidOnce.h"
+
 #include <atomic>
 #include <functional>
 #include <iosfwd>
@@ -42,11 +44,10 @@ private:
 
     double sampleRate_;
     Render render_;
-    std::ostream& log_;
     pa_threaded_mainloop* mainloop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
-    std::atomic<bool> failed_ = false;
+    SaidOnce failure_; // since the last opening
     std::atomic<bool> playing_ = false;
 };
 

@@ -86,7 +86,7 @@ QtSettingsStore::QtSettingsStore(std::ostream& errors)
 
 QtSettingsStore::QtSettingsStore(QString filePath, std::ostream& errors)
     : filePath_(std::move(filePath))
-    , errors_(errors) {
+    , cannotSave_(errors) {
     load();
 }
 
@@ -165,16 +165,9 @@ void QtSettingsStore::save(const QString& key, const QVariant& value) {
 }
 
 void QtSettingsStore::cannotSave(const std::string& why) {
-    if (toldCannotSave_) {
-        return;
-    }
-    toldCannotSave_ = true;
-    errors_ << "wigglepad: cannot save settings";
-    if (!filePath_.isEmpty()) {
-        errors_ << " to " << filePath_.toStdString();
-    }
-    errors_ << " (" << why << "); changes last until the program ends.\n";
-    errors_.flush();
+    const std::string where = filePath_.isEmpty() ? "" : " to " + filePath_.toStdString();
+    cannotSave_.say("cannot save settings" + where + " (" + why +
+                    "); changes last until the program ends.");
 }
 
 } // namespace wigglepad

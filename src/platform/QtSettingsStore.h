@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SaidOnce.h"
 #include "SettingsStore.h"
 
 #include <QString>
@@ -39,10 +40,9 @@ private:
     void cannotSave(const std::string& why);
 
     QString filePath_;
-    std::ostream& errors_;
+    SaidOnce cannotSave_;
     // Everything read and written this run: what counts, whether or not the file took it.
     QVariantMap values_;
-    bool toldCannotSave_ = false;
 };
 
 } // namespace wigglepad
