@@ -19,7 +19,6 @@ public:
     void showAll();
 
     bool isHidden() const { return hides_ > 0; }
-    int outstandingHides() const { return hides_; }
 
 private:
     int hides_ = 0;

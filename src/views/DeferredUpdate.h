@@ -22,7 +22,6 @@ public:
     explicit DeferredUpdate(Handler handler, QObject* parent = nullptr);
 
     void request();
-    bool isPending() const { return pending_; }
 
 private:
     void run();

@@ -26,9 +26,8 @@ public:
     // One click in the zone.
     void handleTap();
 
-    // Clicks counted in the current run, and when the previous click came.
+    // Clicks counted in the current run.
     int tapCount() const { return tapCount_; }
-    TimeStamp lastTap() const { return lastTap_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
