@@ -1,8 +1,5 @@
 #pragma once
 
-#include <iosfwd>
-#include <memory>
-
 class QWindow;
 
 namespace wigglepad {
@@ -13,9 +10,6 @@ namespace wigglepad {
 // inhibitor on Wayland, whose compositors grant no grabs.
 class KeyboardLock {
 public:
-    // The lock the running display platform offers (QGuiApplication::platformName()).
-    static std::unique_ptr<KeyboardLock> forPlatform(std::ostream& errors);
-
     virtual ~KeyboardLock() = default;
 
     virtual void setWindow(QWindow* window) = 0;

@@ -1,6 +1,8 @@
 #include "KioskLockDown.h"
 
+#include "InputGrab.h"
 #include "SessionEndGuard.h"
+#include "WaylandShortcutsInhibitor.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,8 +10,19 @@
 
 namespace wigglepad {
 
+namespace {
+
+// Wayland compositors grant no grabs, only the inhibition of their shortcuts.
+std::unique_ptr<KeyboardLock> keyboardLockForPlatform(std::ostream& errors) {
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        return std::make_unique<WaylandShortcutsInhibitor>(errors);
+    return std::make_unique<InputGrab>(errors);
+}
+
+} // namespace
+
 KioskLockDown::KioskLockDown(std::ostream& errors, SessionEndGuard* sessionEndGuard)
-    : keyboard_(KeyboardLock::forPlatform(errors))
+    : keyboard_(keyboardLockForPlatform(errors))
     , covers_([this] { activate(); })
     , sessionEndGuard_(sessionEndGuard) {}
 
