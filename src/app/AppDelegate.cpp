@@ -11,8 +11,6 @@
 #include "PlayView.h"
 #include "SavedMode.h"
 #include "ScreenSource.h"
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -222,7 +220,7 @@ void AppDelegate::menuHoldTick() {
     if (!menuHold().tick(services_.clock.now()))
         return;
     cancelMenuHold();
-    services_.settings.setBool(kModeChosenKey, false);
+    forgetModeChoice(services_.settings);
     withAnimation([this] { state_.showMenu.set(true); });
 }
 

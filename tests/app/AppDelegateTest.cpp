@@ -76,10 +76,10 @@ TEST_F(AppDelegateTest, TheStoredSwipeSettingChoosesTheLockDown) {
 TEST_F(AppDelegateTest, ASwipeChangeSwitchesTheLockDownAtOnceAndNothingElse) {
     launch();
     clearLog();
-    settings.setBool(kAllowSwipeKey, true);
+    saveAllowSwipe(settings, true);
     notifications.post(kSwipeChangedNotification);
     EXPECT_EQ(log(), Log{"options 458"});
-    settings.setBool(kAllowSwipeKey, false);
+    saveAllowSwipe(settings, false);
     notifications.post(kSwipeChangedNotification);
     EXPECT_EQ(log(), (Log{"options 458", "options 490"}));
 }

@@ -1,7 +1,6 @@
 // The Escape and M holds on virtual time, with the keys sent through the kiosk window's filter.
 #include "AnimationTransaction.h"
 #include "LaunchedDelegate.h"
-#include "SettingsKeys.h"
 
 #include <algorithm>
 
@@ -13,7 +12,7 @@ public:
     HoldGestureTest() { state().showBanner.set(false); }
 
     bool quit() const { return shell.terminated(); }
-    bool modeChosen() { return settings.boolValue(kModeChosenKey).value_or(false); }
+    bool modeChosen() { return loadSavedMode(settings).has_value(); }
     // A hold runs while its timer does; nothing else ticks at its pace.
     long runningHolds() const {
         return std::ranges::count(timers.runningIntervals(), HoldGesture::kTickInterval);
