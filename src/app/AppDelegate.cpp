@@ -11,8 +11,6 @@
 #include "PlayView.h"
 #include "SavedMode.h"
 #include "ScreenSource.h"
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -26,14 +24,26 @@ namespace {
 // The warm off-white of the play surface.
 const QColor kSurfaceColour = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
 
+// Seconds a key must stay down: Escape to quit, M to bring back the mode menu.
+constexpr double kExitHoldDuration = 3.0;
+constexpr double kMenuHoldDuration = 5.0;
+
 } // namespace
 
+// Completing the exit hold leaves its timer running and its progress at 1: the run ends.
 AppDelegate::AppDelegate(Services services)
     : services_(services)
-    , state_(services.clock, services.screen, services.random, services.settings) {}
+    , state_(services.clock, services.screen, services.random, services.settings)
+    , exitHold_(services.timers, services.clock, state_.exitProgress, kExitHoldDuration,
+                [this] { runQuitSequence(); })
+    , menuHold_(services.timers, services.clock, state_.menuHoldProgress, kMenuHoldDuration,
+                [this] { menuHoldCompleted(); })
+    , router_({state_, services.clock, services.shell, exitHold_, menuHold_,
+               [this] { soundNewestShape(); }, [this] { soundRibbon(); }}) {}
 
 // The window's views hold on to the state, which is declared after the window and so would go
-// first.
+// first. The holds' timers and the router go with the delegate, so their calls into it never
+// outlive it.
 AppDelegate::~AppDelegate() {
     window_.reset();
 }
@@ -134,12 +144,11 @@ void AppDelegate::soundRibbon() {
 void AppDelegate::installEventMonitors() {
     QWindow& window = window_->handle();
     const std::weak_ptr<AppDelegate> weak = weak_from_this();
-    auto* monitor = new EventMonitor(window, std::make_unique<DisplayKeyboard>(),
-                                     [weak](const InputEvent& event) {
-                                         const auto self = weak.lock();
-                                         return self ? InputRouter(*self).route(event)
-                                                     : InputRouter::withoutDelegate(event.kind);
-                                     });
+    auto* monitor = new EventMonitor(
+        window, std::make_unique<DisplayKeyboard>(), [weak](const InputEvent& event) {
+            const auto self = weak.lock();
+            return self ? self->router_.route(event) : InputRouter::withoutRouter(event.kind);
+        });
     monitor->setParent(&window);
     QObject::connect(&window, &QWindow::activeChanged, monitor, [weak, &window] {
         if (const auto self = weak.lock(); self && !window.isActive())
@@ -184,54 +193,19 @@ void AppDelegate::tick() {
         state_.pruneExpired();
 }
 
-HoldGesture AppDelegate::exitHold() {
-    return {exitTimer_, exitStart_, state_.exitProgress, kExitHoldDuration};
-}
-
-HoldGesture AppDelegate::menuHold() {
-    return {menuTimer_, menuStart_, state_.menuHoldProgress, kMenuHoldDuration};
-}
-
-void AppDelegate::startExitHold() {
-    exitHold().start(services_.timers, services_.clock.now(),
-                     whileAlive(&AppDelegate::exitHoldTick));
-}
-
-void AppDelegate::cancelExitHold() {
-    exitHold().cancel();
-}
-
-void AppDelegate::startMenuHold() {
-    menuHold().start(services_.timers, services_.clock.now(),
-                     whileAlive(&AppDelegate::menuHoldTick));
-}
-
-void AppDelegate::cancelMenuHold() {
-    menuHold().cancel();
-}
-
-// The timer is left running and the progress at 1: the run ends.
-void AppDelegate::exitHoldTick() {
-    if (exitHold().tick(services_.clock.now()))
-        runQuitSequence();
-}
-
-// The mode counts as not chosen from now on, so the next start opens with the menu as well.
-// M stays down until it is released, so holding on opens nothing again.
-void AppDelegate::menuHoldTick() {
-    if (!menuHold().tick(services_.clock.now()))
-        return;
-    cancelMenuHold();
-    services_.settings.setBool(kModeChosenKey, false);
+// The hold ends (its progress back to 0) and the mode counts as not chosen from now on, so the
+// next start opens with the menu as well. M stays down until it is released, so holding on opens
+// nothing again.
+void AppDelegate::menuHoldCompleted() {
+    menuHold_.stop();
+    forgetModeChoice(services_.settings);
     withAnimation([this] { state_.showMenu.set(true); });
 }
 
 // As if Escape and M were let go: their releases will not come.
 void AppDelegate::releaseHeldKeys() {
-    escDown_ = false;
-    cancelExitHold();
-    mDown_ = false;
-    cancelMenuHold();
+    exitHold_.keyUp();
+    menuHold_.keyUp();
 }
 
 } // namespace wigglepad

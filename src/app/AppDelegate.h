@@ -2,8 +2,8 @@
 
 #include "AppState.h"
 #include "HoldGesture.h"
+#include "InputRouter.h"
 #include "SystemShell.h"
-#include "TimeStamp.h"
 #include "TimerService.h"
 
 #include <cstdint>
@@ -48,7 +48,7 @@ public:
 
     // Makes the play state, which reads the stored settings.
     explicit AppDelegate(Services services);
-    virtual ~AppDelegate();
+    ~AppDelegate();
     AppDelegate(const AppDelegate&) = delete;
     AppDelegate& operator=(const AppDelegate&) = delete;
 
@@ -69,38 +69,12 @@ public:
     // The program's own way out: pointer shown, termination allowed, desktop given back, quit.
     void runQuitSequence();
 
-    // The keyboard holds: Escape held for 3 s quits, M held for 5 s brings back the mode menu.
-    // A start while the hold runs does nothing; a cancel puts its progress back to 0.
-    static constexpr double kExitHoldDuration = 3.0;
-    static constexpr double kMenuHoldDuration = 5.0;
-    void startExitHold();
-    void cancelExitHold();
-    void startMenuHold();
-    void cancelMenuHold();
-    // Every 0.05 s while a hold runs: publishes its progress and completes it at 1.
-    void exitHoldTick();
-    void menuHoldTick();
-
     AppState& state() { return state_; }
     const AppState& state() const { return state_; }
     KioskWindow* window() const { return window_.get(); }
-    bool allowTermination() const { return allowTermination_; }
     std::int64_t frameCount() const { return frameCount_; }
-    bool tickTimerRunning() const { return tickTimer_ != nullptr; }
-    bool cursorIsHidden() const { return cursorIsHidden_; }
-    bool escDown() const { return escDown_; }
-    bool mDown() const { return mDown_; }
-
-protected:
-    // Between hiding the pointer and starting the ticks: the keyboard and mouse routing on the
-    // kiosk window, for the whole run. Virtual so that a test can watch the start-up order.
-    virtual void installEventMonitors();
-
-    const Services& services() const { return services_; }
 
 private:
-    friend class InputRouter; // the monitors' handlers work on the held keys and the pointer
-
     bool setupWindow();
     std::optional<QRect> mainScreenFrame() const;
     void applySwipeSetting();
@@ -109,11 +83,12 @@ private:
     void soundNewestShape();
     void soundRibbon();
     PlaySounds* soundsForPlay() const;
+    // The keyboard and mouse routing on the kiosk window, for the whole run.
+    void installEventMonitors();
     void startTickTimer();
     void observeNotifications();
     void tick();
-    HoldGesture exitHold();
-    HoldGesture menuHold();
+    void menuHoldCompleted();
     void releaseHeldKeys();
 
     // Wraps a member call so that it runs only while the delegate lives.
@@ -130,17 +105,12 @@ private:
     // The fields of the run, in the order the shell reads them.
     std::unique_ptr<KioskWindow> window_;       // made when launching finishes
     AppState state_;                            // the one play state of the run
-    bool escDown_ = false;                      // Escape is held
-    std::unique_ptr<RepeatingTimer> exitTimer_; // the Escape hold's timer, while it runs
-    std::optional<TimeStamp> exitStart_;        // when the current Escape hold began
-    bool mDown_ = false;                        // M is held
-    std::unique_ptr<RepeatingTimer> menuTimer_; // the M hold's timer, while it runs
-    std::optional<TimeStamp> menuStart_;        // when the current M hold began
+    HoldGesture exitHold_;                      // Escape held for 3 s quits
+    HoldGesture menuHold_;                      // M held for 5 s brings back the mode menu
+    InputRouter router_;                        // the input monitors' handlers
     std::unique_ptr<RepeatingTimer> tickTimer_; // the 60 Hz tick, from launch on
-    TimeStamp lastMouse_ = kDistantPast;        // when the last trail point came from the pointer
     bool allowTermination_ = false;             // set only by the quit sequence
     std::int64_t frameCount_ = 0;               // ticks so far
-    bool cursorIsHidden_ = true;                // the program holds the system pointer hidden
     PlaySounds* sounds_ = nullptr;              // the sounds of play, when main gave them
 };
 

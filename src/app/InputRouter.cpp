@@ -1,11 +1,23 @@
 #include "InputRouter.h"
 
-#include "AppDelegate.h"
+#include "AppState.h"
 #include "Clock.h"
+#include "HoldGesture.h"
 #include "InputLog.h"
 #include "KeySpawn.h"
+#include "SystemShell.h"
 
 namespace wigglepad {
+
+namespace {
+
+// A press and release closer than this, in points, is a click; farther apart, a ribbon.
+constexpr double kClickRadius = 20.0;
+// Pointer movement adds a trail point only when more than this many seconds have passed since
+// the last one, which caps the trail at about 60 points a second.
+constexpr double kTrailSpacing = 0.016;
+
+} // namespace
 
 InputDisposition InputRouter::route(const InputEvent& event) {
     using Kind = InputEvent::Kind;
@@ -35,7 +47,7 @@ InputDisposition InputRouter::route(const InputEvent& event) {
     return InputDisposition::passOn;
 }
 
-InputDisposition InputRouter::withoutDelegate(InputEvent::Kind kind) {
+InputDisposition InputRouter::withoutRouter(InputEvent::Kind kind) {
     using Kind = InputEvent::Kind;
     const bool keyOrScroll = kind == Kind::keyDown || kind == Kind::keyUp || kind == Kind::scroll;
     return keyOrScroll ? InputDisposition::swallow : InputDisposition::passOn;
@@ -44,7 +56,7 @@ InputDisposition InputRouter::withoutDelegate(InputEvent::Kind kind) {
 // Over an open overlay the system pointer shows and the star cursor goes; while the child plays
 // it is the other way round. The pointer changes only here, on movement, when it disagrees.
 void InputRouter::pointerMoved(Point p) {
-    AppState& state = delegate_.state_;
+    AppState& state = parts_.state;
     if (anyOverlayOpen()) {
         showPointer();
         state.cursorPosition.set(std::nullopt);
@@ -52,16 +64,16 @@ void InputRouter::pointerMoved(Point p) {
     }
     hidePointer();
     state.cursorPosition.set(p);
-    const TimeStamp now = delegate_.services_.clock.now();
-    if (now - delegate_.lastMouse_ > kTrailSpacing) {
-        delegate_.lastMouse_ = now;
+    const TimeStamp now = parts_.clock.now();
+    if (now - lastTrailPoint_ > kTrailSpacing) {
+        lastTrailPoint_ = now;
         state.addTrailPoint(p);
     }
 }
 
 // A press on the banner only dismisses it; no drag starts, so its release spawns nothing.
 void InputRouter::leftDown(Point p) {
-    AppState& state = delegate_.state_;
+    AppState& state = parts_.state;
     if (state.showExitConfirm.get() || state.showMenu.get())
         return;
     if (state.showBanner.get()) {
@@ -73,22 +85,22 @@ void InputRouter::leftDown(Point p) {
 }
 
 void InputRouter::leftDragged(Point p) {
-    delegate_.state_.dragCurrent.set(p);
+    parts_.state.dragCurrent.set(p);
     pointerMoved(p);
 }
 
 void InputRouter::leftUp(Point p) {
-    AppState& state = delegate_.state_;
+    AppState& state = parts_.state;
     if (anyOverlayOpen() || !state.dragStart.get())
         return;
     const Point start = *state.dragStart.get();
     if (distance(start, p) > kClickRadius) {
         state.addRibbon(p);
-        delegate_.soundRibbon();
+        parts_.soundRibbon();
         return;
     }
     state.spawnShape(p, 0.0);
-    delegate_.soundNewestShape();
+    parts_.soundNewestShape();
     state.dragStart.set(std::nullopt);
     state.dragCurrent.set(std::nullopt);
 }
@@ -96,8 +108,8 @@ void InputRouter::leftUp(Point p) {
 // The banner does not hold back the right button.
 void InputRouter::otherDown(Point p) {
     if (!adultScreenOpen()) {
-        delegate_.state_.spawnShape(p, 0.0);
-        delegate_.soundNewestShape();
+        parts_.state.spawnShape(p, 0.0);
+        parts_.soundNewestShape();
     }
 }
 
@@ -113,35 +125,25 @@ InputDisposition InputRouter::keyDownGate(const InputEvent& event) {
 // Escape and M start their holds once per hold and never spawn; other keys spawn once however
 // long they are held.
 void InputRouter::keyDown(const InputEvent& event) {
-    AppDelegate& d = delegate_;
     if (event.keyCode == kEscapeKeyCode) {
-        if (!d.escDown_) {
-            d.escDown_ = true;
-            d.startExitHold();
-        }
+        parts_.exitHold.keyDown();
     } else if (event.isMKey) {
-        if (!d.mDown_) {
-            d.mDown_ = true;
-            d.startMenuHold();
-        }
+        parts_.menuHold.keyDown();
     } else if (!event.isAutoRepeat) {
-        const KeySpawn spawn = KeySpawn::forKey(event.characters, d.state_.mode.get());
-        spawn.applyTo(d.state_);
+        const KeySpawn spawn = KeySpawn::forKey(event.characters, parts_.state.mode.get());
+        spawn.applyTo(parts_.state);
         logSpawn(spawn);
-        d.soundNewestShape();
+        parts_.soundNewestShape();
     }
 }
 
 // Buttons click when Space is released, so the releases of keys an open menu or confirmation
 // was given go to it too; Escape's and M's end their holds and go nowhere.
 InputDisposition InputRouter::keyUp(const InputEvent& event) {
-    AppDelegate& d = delegate_;
     if (event.keyCode == kEscapeKeyCode) {
-        d.escDown_ = false;
-        d.cancelExitHold();
+        parts_.exitHold.keyUp();
     } else if (event.isMKey) {
-        d.mDown_ = false;
-        d.cancelMenuHold();
+        parts_.menuHold.keyUp();
     } else if (adultScreenOpen()) {
         return InputDisposition::passOn;
     }
@@ -158,27 +160,27 @@ void InputRouter::logSpawn(const KeySpawn& spawn) {
 }
 
 bool InputRouter::adultScreenOpen() const {
-    const AppState& state = delegate_.state_;
+    const AppState& state = parts_.state;
     return state.showMenu.get() || state.showExitConfirm.get();
 }
 
 bool InputRouter::anyOverlayOpen() const {
-    return delegate_.state_.showBanner.get() || adultScreenOpen();
+    return parts_.state.showBanner.get() || adultScreenOpen();
 }
 
 // The system pointer counts hides and shows, so they are kept paired.
 void InputRouter::showPointer() {
-    if (!delegate_.cursorIsHidden_)
+    if (!pointerHidden_)
         return;
-    delegate_.services_.shell.unhidePointer();
-    delegate_.cursorIsHidden_ = false;
+    parts_.shell.unhidePointer();
+    pointerHidden_ = false;
 }
 
 void InputRouter::hidePointer() {
-    if (delegate_.cursorIsHidden_)
+    if (pointerHidden_)
         return;
-    delegate_.services_.shell.hidePointer();
-    delegate_.cursorIsHidden_ = true;
+    parts_.shell.hidePointer();
+    pointerHidden_ = true;
 }
 
 } // namespace wigglepad

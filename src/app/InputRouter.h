@@ -2,15 +2,21 @@
 
 #include "InputDisposition.h"
 #include "InputEvent.h"
+#include "TimeStamp.h"
+
+#include <functional>
 
 namespace wigglepad {
 
-class AppDelegate;
+class AppState;
+class Clock;
+class HoldGesture;
+class SystemShell;
 struct KeySpawn;
 
-// The handlers of the eight input monitors, working on the delegate's play state, its held-key
-// flags and its hold gestures. Each event is acted on and then passed on to the window's views
-// or swallowed:
+// The handlers of the eight input monitors, working on the play state, the two keyboard holds
+// and the system pointer, for the whole run. Each event is acted on and then passed on to the
+// window's views or swallowed:
 //   pointer moved (also right and other-button drags), left press, left drag, left release,
 //   other-button press: passed on, always, so the adult controls keep working;
 //   key press: swallowed while the child plays; passed on to an open menu or confirmation,
@@ -18,22 +24,27 @@ struct KeySpawn;
 //   key release: swallowed while the child plays; passed on to an open menu or confirmation,
 //   except the releases of Escape and M, which end the holds;
 //   scroll: swallowed, always.
-// A light view over the delegate, made for each event.
 class InputRouter {
 public:
-    explicit InputRouter(AppDelegate& delegate)
-        : delegate_(delegate) {}
+    // What the router works on; the two sounds are asked for after input added a shape or a
+    // ribbon.
+    struct Parts {
+        AppState& state;
+        const Clock& clock;
+        SystemShell& shell;
+        HoldGesture& exitHold;
+        HoldGesture& menuHold;
+        std::function<void()> soundNewestShape;
+        std::function<void()> soundRibbon;
+    };
+
+    explicit InputRouter(Parts parts)
+        : parts_(std::move(parts)) {}
 
     InputDisposition route(const InputEvent& event);
-    // What becomes of an event that arrives after the delegate is gone: mouse events still
-    // reach the views, keys and scrolling do not.
-    static InputDisposition withoutDelegate(InputEvent::Kind kind);
-
-    // A press and release closer than this, in points, is a click; farther apart, a ribbon.
-    static constexpr double kClickRadius = 20.0;
-    // Pointer movement adds a trail point only when more than this many seconds have passed
-    // since the last one, which caps the trail at about 60 points a second.
-    static constexpr double kTrailSpacing = 0.016;
+    // What becomes of an event that arrives after the router's owner is gone: mouse events
+    // still reach the views, keys and scrolling do not.
+    static InputDisposition withoutRouter(InputEvent::Kind kind);
 
 private:
     void pointerMoved(Point p);
@@ -51,7 +62,9 @@ private:
     void showPointer();
     void hidePointer();
 
-    AppDelegate& delegate_;
+    Parts parts_;
+    TimeStamp lastTrailPoint_ = kDistantPast; // when pointer movement last added a trail point
+    bool pointerHidden_ = true;               // launching hides the system pointer
 };
 
 } // namespace wigglepad

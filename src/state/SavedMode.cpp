@@ -18,12 +18,24 @@ void saveMode(SettingsStore& store, PlayMode mode) {
     store.setBool(kModeChosenKey, true);
 }
 
+void forgetModeChoice(SettingsStore& store) {
+    store.setBool(kModeChosenKey, false);
+}
+
 bool loadAllowSwipe(const SettingsStore& store) {
     return store.boolValue(kAllowSwipeKey).value_or(false);
 }
 
+void saveAllowSwipe(SettingsStore& store, bool allowed) {
+    store.setBool(kAllowSwipeKey, allowed);
+}
+
 bool loadSound(const SettingsStore& store) {
     return store.boolValue(kSoundKey).value_or(false);
+}
+
+void saveSound(SettingsStore& store, bool on) {
+    store.setBool(kSoundKey, on);
 }
 
 } // namespace wigglepad

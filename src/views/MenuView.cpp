@@ -11,8 +11,6 @@
 #include "NotificationNames.h"
 #include "RoundedPanel.h"
 #include "SavedMode.h"
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
 #include "StyledButton.h"
 #include "SwitchToggle.h"
 #include "TypeScale.h"
@@ -292,21 +290,21 @@ void MenuView::chooseMode(PlayMode mode) {
 // Stored and applied at once, whether or not Start follows.
 void MenuView::setSwipeAllowed(bool allowed) {
     state_.allowSwipe.set(allowed);
-    settings_.setBool(kAllowSwipeKey, allowed);
+    saveAllowSwipe(settings_, allowed);
     notifications_.post(kSwipeChangedNotification);
 }
 
 void MenuView::setSoundOn(bool on) {
     state_.sound.set(on);
-    settings_.setBool(kSoundKey, on);
+    saveSound(settings_, on);
     notifications_.post(kSoundChangedNotification);
 }
 
 void MenuView::start() {
     saveMode(settings_, state_.mode.get());
-    settings_.setBool(kAllowSwipeKey, state_.allowSwipe.get());
+    saveAllowSwipe(settings_, state_.allowSwipe.get());
     notifications_.post(kSwipeChangedNotification);
-    settings_.setBool(kSoundKey, state_.sound.get());
+    saveSound(settings_, state_.sound.get());
     notifications_.post(kSoundChangedNotification);
     withAnimation([this] { state_.showMenu.set(false); });
 }

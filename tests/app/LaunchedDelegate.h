@@ -51,14 +51,13 @@ protected:
 };
 
 // The delegate's services on fakes, and its launch as the program entry does it.
-template <typename Delegate>
 class DelegateOnFakes : public ::testing::Test {
 public:
     AppDelegate::Services services() {
         return {shell, timers, notifications, settings, clock, screen, random};
     }
-    Delegate& launch() {
-        delegate = std::make_shared<Delegate>(services());
+    AppDelegate& launch() {
+        delegate = std::make_shared<AppDelegate>(services());
         shell.setTerminationDelegate(delegate->terminationDelegate());
         EXPECT_TRUE(delegate->applicationDidFinishLaunching());
         return *delegate;
@@ -71,10 +70,10 @@ public:
     ShellRecorder shell;
     ManualTimerService timers{&clock};
     NotificationCenter notifications;
-    std::shared_ptr<Delegate> delegate;
+    std::shared_ptr<AppDelegate> delegate;
 };
 
-class LaunchedDelegate : public DelegateOnFakes<AppDelegate> {
+class LaunchedDelegate : public DelegateOnFakes {
 public:
     // A mode saved, so the play surface shows at once; the banner is left to each test.
     LaunchedDelegate() {

@@ -4,9 +4,9 @@
 
 namespace wigglepad {
 
-// Posted after "wigglepad.allowSwipe" was stored; the delegate re-applies the lock-down.
+// Posted after the swipe setting was stored; the delegate re-applies the lock-down.
 inline constexpr std::string_view kSwipeChangedNotification = "wigglepadSwipeChanged";
-// Posted after "wigglepad.sound" was stored; the delegate turns the sound on or off.
+// Posted after the sound setting was stored; the delegate turns the sound on or off.
 inline constexpr std::string_view kSoundChangedNotification = "wigglepadSoundChanged";
 // Posted when an adult confirms leaving; the delegate runs the quit sequence.
 inline constexpr std::string_view kExitNotification = "wigglepadExit";
