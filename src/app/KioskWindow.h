@@ -21,7 +21,6 @@ public:
 
     // Puts `view` into the window, filling it; the window takes ownership.
     void setContentView(QWidget* view);
-    QWidget* contentView() const { return contentView_; }
 
     // Shows the window in front of the others and makes it the one that receives the keys.
     void makeKeyAndOrderFront();
