@@ -19,7 +19,6 @@ void turnEventLoop() {
     QCoreApplication::sendPostedEvents();
 }
 
-// Many requests in one turn run the update once, animated when any of its changes was.
 TEST(DeferredUpdateTest, OneUpdatePerTurnAnimatedWhenAnyOfItsChangesWas) {
     UpdateLog log;
     log.update.request();

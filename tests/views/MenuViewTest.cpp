@@ -54,12 +54,6 @@ protected:
                 return *card;
         throw std::logic_error("no card for the mode");
     }
-    int selectedCards() {
-        int selected = 0;
-        for (const ModeCard* card : menu->findChildren<ModeCard*>())
-            selected += card->isSelected() ? 1 : 0;
-        return selected;
-    }
     static QColor darkest(const QImage& image, const QRect& area) {
         QColor found = Qt::white;
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -90,21 +84,6 @@ protected:
     QWidget window;
     MenuView* menu = nullptr;
 };
-
-TEST_F(MenuViewTest, OneCardIsSelectedAtATimeAndAClickChangesOnlyTheMode) {
-    open();
-    EXPECT_TRUE(card(PlayMode::sensory).isSelected());
-    for (const PlayMode mode : {PlayMode::lettersNumbers, PlayMode::lettersNumbers}) {
-        click(card(mode));
-        EXPECT_EQ(state().mode.get(), mode);
-        EXPECT_EQ(selectedCards(), 1);
-        EXPECT_TRUE(card(mode).isSelected());
-    }
-    EXPECT_TRUE(state().showMenu.get() && state().showBanner.get());
-    EXPECT_FALSE(state().showExitConfirm.get() || state().allowSwipe.get());
-    EXPECT_EQ(settings.writeCount(), 0) << "a card click saves nothing";
-    EXPECT_TRUE(posts.empty());
-}
 
 TEST_F(MenuViewTest, FollowsChangesMadeToTheStateElsewhere) {
     open();
