@@ -128,17 +128,14 @@ TEST_F(EventMonitorTest, AHeldKeyRepeatsAsPressesOnlyWhicheverWayX11ReportsIt) {
     key(QEvent::KeyRelease, Qt::Key_Escape, kEscapeScan);
     key(QEvent::KeyPress, Qt::Key_Escape, kEscapeScan);
 
-    using Kind = InputEvent::Kind;
-    const std::vector<std::pair<Kind, bool>> expected = {{Kind::keyDown, false},
-                                                         {Kind::keyDown, true},
-                                                         {Kind::keyDown, true},
-                                                         {Kind::keyUp, false},
-                                                         {Kind::keyDown, false}};
-    ASSERT_EQ(facts_.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(facts_[i].kind, expected[i].first) << i;
-        EXPECT_EQ(facts_[i].isAutoRepeat, expected[i].second) << i;
-    }
+    std::vector<std::pair<InputEvent::Kind, bool>> seen;
+    for (const InputEvent& e : facts_)
+        seen.emplace_back(e.kind, e.isAutoRepeat);
+    using enum InputEvent::Kind;
+    EXPECT_EQ(
+        seen,
+        (decltype(seen){
+            {keyDown, false}, {keyDown, true}, {keyDown, true}, {keyUp, false}, {keyDown, false}}));
     EXPECT_TRUE(widget_.seen.empty()) << "repeat releases never reach the widgets either";
 }
 
@@ -187,20 +184,18 @@ TEST_F(EventMonitorTest, MouseAndWheelEventsBecomeTheWatchedKindsAtTheirWindowPo
     send(QWheelEvent({20, 30}, {20, 30}, {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
                      Qt::NoScrollPhase, false));
 
-    using Kind = InputEvent::Kind;
-    const std::vector<std::pair<Kind, Point>> expected = {
-        {Kind::pointerMoved, {12.5, 40}}, {Kind::leftDown, {13, 41}},
-        {Kind::leftDragged, {50, 60}},    {Kind::leftUp, {51, 61}},
-        {Kind::otherDown, {70, 80}},      {Kind::pointerMoved, {71, 81}},
-        {Kind::otherDown, {72, 82}},      {Kind::scroll, {20, 30}},
-    };
-    ASSERT_EQ(facts_.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(facts_[i].kind, expected[i].first) << i;
-        if (expected[i].first != Kind::scroll) {
-            EXPECT_EQ(facts_[i].surfacePoint, expected[i].second) << i;
-        }
-    }
+    std::vector<std::pair<InputEvent::Kind, Point>> seen;
+    for (const InputEvent& e : facts_)
+        seen.emplace_back(e.kind, e.surfacePoint);
+    using enum InputEvent::Kind;
+    EXPECT_EQ(seen, (decltype(seen){{pointerMoved, {12.5, 40}},
+                                    {leftDown, {13, 41}},
+                                    {leftDragged, {50, 60}},
+                                    {leftUp, {51, 61}},
+                                    {otherDown, {70, 80}},
+                                    {pointerMoved, {71, 81}},
+                                    {otherDown, {72, 82}},
+                                    {scroll, {20, 30}}}));
 }
 
 } // namespace
