@@ -12,9 +12,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
-#include <vector>
 
 namespace wigglepad {
 namespace {
@@ -138,8 +136,8 @@ std::array<std::uint64_t, 8> footprint(const QString& path) {
 }
 
 TEST_F(QtSettingsStoreTest, WhatIsNotAPlainFileIsIgnoredLeftAloneAndSaidOnce) {
-    // A pipe would block the start, a device behind a link would be replaced, a huge file read
-    // whole, a folder cannot be written; a link to a plain file is read but never replaced.
+    // A pipe would block the start, a huge file be read whole, a folder cannot be written; a link
+    // is read but never replaced (it could point at a device).
     const QByteArray swipeOff("[General]\nwigglepad.allowSwipe=false\n");
     const QString target = elsewhere() + "/target";
     struct Case {
@@ -147,7 +145,7 @@ TEST_F(QtSettingsStoreTest, WhatIsNotAPlainFileIsIgnoredLeftAloneAndSaidOnce) {
         std::function<bool()> make;
         std::optional<bool> reads;
     };
-    std::vector<Case> cases{
+    const Case cases[] = {
         {"a folder", [&] { return QDir().mkpath(file()); }, std::nullopt},
         {"a pipe", [&] { return ::mkfifo(file().toLocal8Bit().constData(), 0600) == 0; },
          std::nullopt},
@@ -165,15 +163,6 @@ TEST_F(QtSettingsStoreTest, WhatIsNotAPlainFileIsIgnoredLeftAloneAndSaidOnce) {
          },
          false},
     };
-    if (::geteuid() == 0) { // only root makes device nodes
-        cases.push_back({"a link to a device",
-                         [&] {
-                             return ::mknod(target.toLocal8Bit().constData(), S_IFCHR | 0600,
-                                            makedev(1, 5)) == 0 &&
-                                    QFile::link(target, file());
-                         },
-                         std::nullopt});
-    }
     for (const auto& [what, make, reads] : cases) {
         SCOPED_TRACE(what);
         ASSERT_TRUE(QDir(folder()).removeRecursively() && QDir(elsewhere()).removeRecursively());

@@ -33,6 +33,8 @@ protected:
         window_.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
         shell_.attachWindow(window_, Qt::white);
+        shell_.setTerminationDelegate(
+            {[this] { return ++asked_ > 0 && allow_; }, [this] { ++willTerminate_; }});
     }
 
     // Lets the platform's own reports of earlier window changes arrive.
@@ -47,6 +49,9 @@ protected:
         return QCoreApplication::exec();
     }
 
+    bool allow_ = false;
+    int asked_ = 0;
+    int willTerminate_ = 0;
     std::ostringstream errors_;
     RecordingSessionEndGuard sessionEnd_;
     QWindow window_;
@@ -103,14 +108,6 @@ TEST_F(QtSystemShellTest, AMinimisedWindowComesBackAtOnceWhileHidingIsDisabled) 
 }
 
 TEST_F(QtSystemShellTest, TerminateAndWindowCloseAskTheDelegateAndOnlyAYesEndsTheLoopOnce) {
-    bool allow = false;
-    int asked = 0;
-    int willTerminate = 0;
-    shell_.setTerminationDelegate({[&] {
-                                       ++asked;
-                                       return allow;
-                                   },
-                                   [&] { ++willTerminate; }});
     shell_.setPresentationOptions(kLockedDown);
     window_.close();
     EXPECT_TRUE(window_.isVisible()) << "refused: the window stays";
@@ -119,31 +116,25 @@ TEST_F(QtSystemShellTest, TerminateAndWindowCloseAskTheDelegateAndOnlyAYesEndsTh
         QCoreApplication::exit(7);
     };
     EXPECT_EQ(runLoop(refused), 7) << "refused: the loop ended only when the test ended it";
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(willTerminate, 0);
+    EXPECT_EQ(asked_, 2);
+    EXPECT_EQ(willTerminate_, 0);
 
-    allow = true;
+    allow_ = true;
     EXPECT_EQ(runLoop([&] {
                   window_.close();
                   shell_.terminate();
               }),
               0);
-    EXPECT_EQ(willTerminate, 1);
+    EXPECT_EQ(willTerminate_, 1);
 }
 
 TEST_F(QtSystemShellTest, TerminationSignalsReleaseEverythingAndEndWithStatusZero) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        bool asked = false;
-        shell_.setTerminationDelegate({[&] {
-                                           asked = true;
-                                           return false;
-                                       },
-                                       {}});
         shell_.setPresentationOptions(kLockedDown);
         shell_.hidePointer();
         shell_.hidePointer();
         EXPECT_EQ(runLoop([signal] { std::raise(signal); }), 0) << signal;
-        EXPECT_FALSE(asked) << "the system ending the process asks no one";
+        EXPECT_EQ(asked_, 0) << "the system ending the process asks no one";
         EXPECT_EQ(shell_.presentationOptions(), kNoPresentationOptions);
         EXPECT_FALSE(shell_.pointerHidden());
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);

@@ -3,19 +3,18 @@
 #include "FakeClock.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace wigglepad {
 
 struct ManualTimerService::Timer {
     Seconds start;
     Seconds interval;
-    std::int64_t fired = 0;
-    std::uint64_t order;
     Action action;
+    bool repeats;
     bool running = true;
+    double fired = 0;
 
-    Due due() const { return {start + interval * static_cast<double>(fired + 1), order}; }
+    Seconds due() const { return start + interval * (fired + 1); }
 };
 
 namespace {
@@ -43,47 +42,37 @@ ManualTimerService::ManualTimerService(FakeClock* clock)
 
 std::unique_ptr<RepeatingTimer> ManualTimerService::scheduleRepeating(Seconds interval,
                                                                       Action action) {
-    auto timer = std::make_shared<Timer>(Timer{now_, interval, 0, nextOrder_++, std::move(action)});
-    timers_.push_back(timer);
-    return std::make_unique<ManualRepeatingTimer>(timer);
+    return std::make_unique<ManualRepeatingTimer>(add(interval, std::move(action), true));
 }
 
 void ManualTimerService::runAfter(Seconds delay, Action action) {
-    delayed_.push_back({now_ + delay, nextOrder_++, std::move(action)});
+    add(delay, std::move(action), false);
+}
+
+std::shared_ptr<ManualTimerService::Timer> ManualTimerService::add(Seconds interval, Action action,
+                                                                   bool repeats) {
+    timers_.push_back(std::make_shared<Timer>(Timer{now_, interval, std::move(action), repeats}));
+    return timers_.back();
 }
 
 void ManualTimerService::advance(Seconds duration) {
     const Seconds end = now_ + duration;
-    while (fireNextDueBy(end)) {
+    for (;;) {
+        std::erase_if(timers_, [](const auto& timer) { return !timer->running; });
+        // The first of equal times is the one scheduled first.
+        const auto next = std::ranges::min_element(timers_, {}, &Timer::due);
+        if (next == timers_.end() || (*next)->due() > end + kRounding) {
+            break;
+        }
+        // Held while it runs: the action may drop the last handle to its own timer.
+        const std::shared_ptr<Timer> firing = *next;
+        moveTo(firing->due());
+        ++firing->fired;
+        firing->running = firing->repeats;
+        const Action action = firing->action;
+        action();
     }
     moveTo(end);
-    prune();
-}
-
-bool ManualTimerService::fireNextDueBy(Seconds end) {
-    prune();
-    const auto timer = std::ranges::min_element(timers_, {}, [](auto& t) { return t->due(); });
-    const auto delayed = std::ranges::min_element(delayed_, {}, &Delayed::due);
-    const std::optional<Due> timerDue =
-        timer != timers_.end() ? std::optional((*timer)->due()) : std::nullopt;
-    if (delayed != delayed_.end() && delayed->due().time <= end + kRounding &&
-        (!timerDue || delayed->due() < *timerDue)) {
-        const Delayed due = std::move(*delayed);
-        delayed_.erase(delayed);
-        moveTo(due.when);
-        due.action();
-        return true;
-    }
-    if (!timerDue || timerDue->time > end + kRounding) {
-        return false;
-    }
-    // Held while it runs: the action may drop the last handle to its own timer.
-    const std::shared_ptr<Timer> firing = *timer;
-    moveTo(timerDue->time);
-    ++firing->fired;
-    const Action action = firing->action;
-    action();
-    return true;
 }
 
 void ManualTimerService::moveTo(Seconds time) {
@@ -93,23 +82,19 @@ void ManualTimerService::moveTo(Seconds time) {
     now_ = std::max(now_, time);
 }
 
-void ManualTimerService::prune() {
-    std::erase_if(timers_, [](const auto& timer) { return !timer->running; });
-}
-
-std::size_t ManualTimerService::runningTimerCount() const {
-    return static_cast<std::size_t>(std::count_if(
-        timers_.begin(), timers_.end(), [](const auto& timer) { return timer->running; }));
-}
-
 std::vector<TimerService::Seconds> ManualTimerService::runningIntervals() const {
     std::vector<Seconds> intervals;
     for (const auto& timer : timers_) {
-        if (timer->running) {
+        if (timer->running && timer->repeats) {
             intervals.push_back(timer->interval);
         }
     }
     return intervals;
+}
+
+std::size_t ManualTimerService::pendingDelayedCount() const {
+    return static_cast<std::size_t>(std::ranges::count_if(
+        timers_, [](const auto& timer) { return timer->running && !timer->repeats; }));
 }
 
 } // namespace wigglepad

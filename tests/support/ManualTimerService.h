@@ -2,7 +2,6 @@
 
 #include "TimerService.h"
 
-#include <cstdint>
 #include <vector>
 
 namespace wigglepad {
@@ -21,38 +20,21 @@ public:
 
     void advance(Seconds duration);
 
-    // Virtual time since the service was made.
-    Seconds now() const { return now_; }
-    std::size_t runningTimerCount() const;
+    std::size_t runningTimerCount() const { return runningIntervals().size(); }
     // Intervals of the running repeating timers, in the order they were scheduled.
     std::vector<Seconds> runningIntervals() const;
-    std::size_t pendingDelayedCount() const { return delayed_.size(); }
+    std::size_t pendingDelayedCount() const;
 
-    // When a timer or delayed action falls due; ties go to the one scheduled first.
-    struct Due {
-        Seconds time;
-        std::uint64_t order;
-        friend auto operator<=>(const Due&, const Due&) = default;
-    };
+    // A repeating timer, or a delayed action that fires once.
     struct Timer;
 
 private:
-    struct Delayed {
-        Seconds when;
-        std::uint64_t order;
-        Action action;
-        Due due() const { return {when, order}; }
-    };
-
-    bool fireNextDueBy(Seconds end);
+    std::shared_ptr<Timer> add(Seconds interval, Action action, bool repeats);
     void moveTo(Seconds time);
-    void prune();
 
     FakeClock* clock_;
     Seconds now_{0.0};
-    std::uint64_t nextOrder_ = 0;
     std::vector<std::shared_ptr<Timer>> timers_;
-    std::vector<Delayed> delayed_;
 };
 
 } // namespace wigglepad

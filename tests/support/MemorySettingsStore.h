@@ -15,12 +15,14 @@ public:
 
     std::optional<bool> boolValue(std::string_view key) const override;
     std::optional<std::string> stringValue(std::string_view key) const override;
-    void setBool(std::string_view key, bool value) override;
-    void setString(std::string_view key, std::string_view value) override;
+    void setBool(std::string_view key, bool value) override { setRaw(key, value); }
+    void setString(std::string_view key, std::string_view value) override {
+        setRaw(key, std::string(value));
+    }
 
     // Stores any value, ill-typed ones included, to test how readers cope.
     void setRaw(std::string_view key, Value value);
-    bool contains(std::string_view key) const;
+    bool contains(std::string_view key) const { return values_.find(key) != values_.end(); }
     int writeCount() const { return writes_; }
 
 private:

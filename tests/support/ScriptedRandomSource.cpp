@@ -18,12 +18,12 @@ double ScriptedRandomSource::nextFraction() {
 }
 
 double ScriptedRandomSource::uniformReal(double low, double high) {
-    draws_.push_back({Draw::Kind::real, low, high});
+    draws_.push_back({low, high});
     return low + (high - low) * nextFraction();
 }
 
 std::int64_t ScriptedRandomSource::uniformInt(std::int64_t bound) {
-    draws_.push_back({Draw::Kind::integer, 0.0, static_cast<double>(bound - 1)});
+    draws_.push_back({0.0, static_cast<double>(bound - 1)});
     const auto value =
         static_cast<std::int64_t>(std::floor(nextFraction() * static_cast<double>(bound)));
     return std::min(value, bound - 1);

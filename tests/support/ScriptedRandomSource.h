@@ -13,10 +13,10 @@ namespace wigglepad {
 // with the script used up, every draw returns the midpoint of its range. Every draw is logged.
 class ScriptedRandomSource final : public RandomSource {
 public:
+    // The interval of a real draw; (0, bound - 1) for an integer draw.
     struct Draw {
-        enum class Kind { real, integer } kind;
-        double low;  // real draws: the interval; integer draws: 0
-        double high; // real draws: the interval; integer draws: bound - 1
+        double low;
+        double high;
     };
 
     ScriptedRandomSource() = default;

@@ -1,8 +1,0 @@
-#include "FakeScreen.h"
-
-namespace wigglepad {
-
-FakeScreen::FakeScreen(std::optional<SurfaceSize> size)
-    : size_(size) {}
-
-} // namespace wigglepad
