@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "Palette.h"
+#include "PlayLimits.h"
 #include "RandomSource.h"
 #include "SavedMode.h"
 #include "ScreenSource.h"
@@ -15,12 +16,6 @@ namespace wigglepad {
 
 namespace {
 
-// Caps of the play lists; each drops its oldest records.
-constexpr std::size_t kMostShapes = 40;
-constexpr std::size_t kMostRibbons = 15;
-constexpr std::size_t kMostTrailPoints = 300;
-constexpr std::size_t kMostParticles = 100;
-constexpr std::size_t kMostBubbles = 8;
 // A frame may pop every bubble before the particle cap applies.
 constexpr std::int64_t kSmallestBurst = 8;
 constexpr std::int64_t kBurstSizes = 5; // 8 to 12 particles
@@ -40,7 +35,6 @@ constexpr std::int64_t kUpwardTossSteps = 81;    // -80 to 0 points/s
 constexpr double kSidewaysTossOffset = 60.0;
 constexpr double kUpwardTossOffset = 80.0;
 constexpr double kShortestRibbon = 20.0;
-constexpr double kRibbonBend = 0.3; // control points sit this share of the chord off its middle
 constexpr double kThinnestRibbon = 6.0;
 constexpr double kWidestRibbon = 14.0;
 constexpr double kTrailSmoothing = 0.4; // share of the way to the pointer each trail point moves
@@ -64,13 +58,6 @@ constexpr double kSlowestParticle = 60.0;
 constexpr double kFastestParticle = 150.0;
 constexpr double kSmallestParticle = 4.0;
 constexpr double kLargestParticle = 8.0;
-
-// Lifetimes, in seconds.
-constexpr double kParticleLife = 0.6;
-constexpr double kTrailPointLife = 2.0;
-constexpr double kRibbonLife = 4.0;
-constexpr double kUnsettledShapeLife = 18.0;
-constexpr double kSettledShapeLife = 3.0;
 
 template <class T>
 void dropOldestBeyond(Published<std::vector<T>>& list, std::size_t cap) {
@@ -261,15 +248,9 @@ void AppState::addRibbon(Point end) {
         return;
     }
     const Point start = *dragStart.get();
-    const Point d = end - start;
-    if (d.length() > kShortestRibbon) {
-        const Point mid = midpoint(start, end);
-        Ribbon ribbon;
+    if (distance(start, end) > kShortestRibbon) {
+        Ribbon ribbon = Ribbon::sCurve(start, end);
         ribbon.id = Uuid::random();
-        ribbon.startPoint = start;
-        ribbon.endPoint = end;
-        ribbon.control1 = {mid.x - kRibbonBend * d.y, mid.y + kRibbonBend * d.x};
-        ribbon.control2 = {mid.x + kRibbonBend * d.y, mid.y - kRibbonBend * d.x};
         ribbon.color = randomPaletteColor(random_);
         ribbon.width = random_.uniformReal(kThinnestRibbon, kWidestRibbon);
         ribbon.born = clock_.now();
