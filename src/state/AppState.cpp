@@ -1,6 +1,7 @@
 #include "AppState.h"
 
 #include "Clock.h"
+#include "Motion.h"
 #include "Palette.h"
 #include "PlayLimits.h"
 #include "RandomSource.h"
@@ -41,16 +42,6 @@ constexpr double kTrailSmoothing = 0.4; // share of the way to the pointer each 
 
 // The frame step.
 constexpr double kLongestFrame = 0.5; // longer gaps are pauses, not frames
-constexpr double kGravity = 120.0;    // points/s²
-constexpr double kBounceKeeps = 0.5;
-constexpr double kFloorFriction = 0.9;
-constexpr double kSettlingSpeed = 10.0;
-constexpr double kSettlingBand = 2.0;
-constexpr double kCursorReachBeyondHalf = 40.0;
-constexpr double kCursorPush = 600.0; // points/s² right next to the cursor
-constexpr double kNoPushWithin = 0.1;
-constexpr double kFlingSpeed = 20.0;
-constexpr double kFlingShare = 0.06;
 constexpr double kPopReachBeyondRadius = 18.0;
 constexpr double kBubblesPerSecond = 0.5;
 constexpr double kParticleJitter = 0.3; // radians
@@ -97,76 +88,6 @@ Point randomToss(RandomSource& random) {
     const auto sideways = static_cast<double>(random.uniformInt(kSidewaysTossSteps));
     const auto upward = static_cast<double>(random.uniformInt(kUpwardTossSteps));
     return {sideways - kSidewaysTossOffset, upward - kUpwardTossOffset};
-}
-
-// Gravity, motion, the walls, the floor, the ceiling, and coming to rest on the floor.
-void fall(PlayShape& shape, double dt, SurfaceSize surface, TimeStamp now) {
-    const double half = shape.size * 0.5;
-    Point& p = shape.position;
-    Point& v = shape.velocity;
-    v.y += kGravity * dt;
-    p.x += v.x * dt;
-    p.y += v.y * dt;
-    if (p.x < half) {
-        p.x = half;
-        v.x = std::abs(v.x) * kBounceKeeps;
-    } else if (p.x > surface.width - half) {
-        p.x = surface.width - half;
-        v.x = -std::abs(v.x) * kBounceKeeps;
-    }
-    if (p.y > surface.height - half) {
-        p.y = surface.height - half;
-        v.y = -std::abs(v.y) * kBounceKeeps;
-        v.x *= kFloorFriction;
-    }
-    if (p.y < half) {
-        p.y = half;
-        v.y = std::abs(v.y) * kBounceKeeps;
-    }
-    if (v.length() < kSettlingSpeed && p.y > surface.height - half - kSettlingBand) {
-        shape.settled = true;
-        shape.settledTime = now;
-        v = {};
-    }
-}
-
-// Pushes a shape in reach straight away from the cursor, strongest next to it, adds a share of a
-// fast cursor's own motion, and wakes a resting shape. The new velocity moves it next frame.
-void pushAway(PlayShape& shape, Point cursor, Point cursorVelocity, double dt) {
-    const Point d = shape.position - cursor;
-    const double dist = d.length();
-    const double reach = shape.size * 0.5 + kCursorReachBeyondHalf;
-    if (!(dist < reach && dist > kNoPushWithin)) {
-        return;
-    }
-    shape.velocity = shape.velocity + d / dist * (1.0 - dist / reach) * kCursorPush * dt;
-    if (cursorVelocity.length() > kFlingSpeed) {
-        shape.velocity = shape.velocity + cursorVelocity * kFlingShare;
-    }
-    if (shape.settled) {
-        shape.settled = false;
-        shape.settledTime.reset();
-    }
-}
-
-// Bubbles never lose speed and are never clamped: one outside the surface turns inwards.
-void drift(Bubble& bubble, double dt, SurfaceSize surface) {
-    bubble.position = bubble.position + bubble.velocity * dt;
-    const Point p = bubble.position;
-    Point& v = bubble.velocity;
-    const double r = bubble.radius;
-    if (p.x < r) {
-        v.x = std::abs(v.x);
-    }
-    if (p.x > surface.width - r) {
-        v.x = -std::abs(v.x);
-    }
-    if (p.y < r) {
-        v.y = std::abs(v.y);
-    }
-    if (p.y > surface.height - r) {
-        v.y = -std::abs(v.y);
-    }
 }
 
 } // namespace
