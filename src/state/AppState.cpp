@@ -9,7 +9,6 @@
 #include "ScreenSource.h"
 #include "SettingsStore.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
