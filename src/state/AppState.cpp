@@ -188,16 +188,12 @@ void AppState::frameStep() {
         return;
     }
     const SurfaceSize surface = screen_.surfaceSize();
-    for (PlayShape& shape : shapes.unannounced()) {
-        if (!shape.settled) {
-            fall(shape, dt, surface, now);
-        }
-    }
+    fall(shapes.unannounced(), dt, surface, now);
     updateCursorVelocity(dt);
-    pushShapesAwayFromCursor(dt);
-    for (Bubble& bubble : bubbles.unannounced()) {
-        drift(bubble, dt, surface);
+    if (const std::optional<Point> cursor = cursorPosition.get()) {
+        pushAway(shapes.unannounced(), *cursor, cursorVelocity_, dt);
     }
+    drift(bubbles.unannounced(), dt, surface);
     popBubblesNearCursor();
     letBubbleEnter(dt, surface);
     expireParticles(now);
@@ -211,16 +207,6 @@ void AppState::updateCursorVelocity(double dt) {
         cursorVelocity_ = (*cursor - *prevCursorPos_) / dt;
     }
     prevCursorPos_ = cursor;
-}
-
-void AppState::pushShapesAwayFromCursor(double dt) {
-    const std::optional<Point> cursor = cursorPosition.get();
-    if (!cursor) {
-        return;
-    }
-    for (PlayShape& shape : shapes.unannounced()) {
-        pushAway(shape, *cursor, cursorVelocity_, dt);
-    }
 }
 
 // Pops, in list order, every bubble the cursor touches; the rest keep their order. The list

@@ -76,7 +76,6 @@ public:
 private:
     void addShape(PlayShape shape);
     void updateCursorVelocity(double dt);
-    void pushShapesAwayFromCursor(double dt);
     void popBubblesNearCursor();
     void popBubble(const Bubble& bubble);
     void letBubbleEnter(double dt, SurfaceSize surface);

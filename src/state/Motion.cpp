@@ -17,9 +17,7 @@ constexpr double kNoPushWithin = 0.1;
 constexpr double kFlingSpeed = 20.0;
 constexpr double kFlingShare = 0.06;
 
-} // namespace
-
-void fall(PlayShape& shape, double dt, SurfaceSize surface, TimeStamp now) {
+void fallOne(PlayShape& shape, double dt, SurfaceSize surface, TimeStamp now) {
     const double half = shape.size * 0.5;
     Point& p = shape.position;
     Point& v = shape.velocity;
@@ -49,7 +47,7 @@ void fall(PlayShape& shape, double dt, SurfaceSize surface, TimeStamp now) {
     }
 }
 
-void pushAway(PlayShape& shape, Point cursor, Point cursorVelocity, double dt) {
+void pushOneAway(PlayShape& shape, Point cursor, Point cursorVelocity, double dt) {
     const Point d = shape.position - cursor;
     const double dist = d.length();
     const double reach = shape.size * 0.5 + kCursorReachBeyondHalf;
@@ -66,7 +64,7 @@ void pushAway(PlayShape& shape, Point cursor, Point cursorVelocity, double dt) {
     }
 }
 
-void drift(Bubble& bubble, double dt, SurfaceSize surface) {
+void driftOne(Bubble& bubble, double dt, SurfaceSize surface) {
     bubble.position = bubble.position + bubble.velocity * dt;
     const Point p = bubble.position;
     Point& v = bubble.velocity;
@@ -82,6 +80,28 @@ void drift(Bubble& bubble, double dt, SurfaceSize surface) {
     }
     if (p.y > surface.height - r) {
         v.y = -std::abs(v.y);
+    }
+}
+
+} // namespace
+
+void fall(std::span<PlayShape> shapes, double dt, SurfaceSize surface, TimeStamp now) {
+    for (PlayShape& shape : shapes) {
+        if (!shape.settled) {
+            fallOne(shape, dt, surface, now);
+        }
+    }
+}
+
+void pushAway(std::span<PlayShape> shapes, Point cursor, Point cursorVelocity, double dt) {
+    for (PlayShape& shape : shapes) {
+        pushOneAway(shape, cursor, cursorVelocity, dt);
+    }
+}
+
+void drift(std::span<Bubble> bubbles, double dt, SurfaceSize surface) {
+    for (Bubble& bubble : bubbles) {
+        driftOne(bubble, dt, surface);
     }
 }
 

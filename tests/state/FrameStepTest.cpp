@@ -18,7 +18,7 @@ PlayShape fallen(Point position, double size, Point velocity = {}) {
     shape.position = position;
     shape.size = size;
     shape.velocity = velocity;
-    fall(shape, kStep, kFallbackSurfaceSize, kNow);
+    fall({&shape, 1}, kStep, kFallbackSurfaceSize, kNow);
     return shape;
 }
 
@@ -44,15 +44,16 @@ TEST(MotionTest, FallBouncesAtHalfSpeedAndComesToRestJustAboveTheFloor) {
     }
 }
 
-// A cursor moving at exactly the fling speed adds nothing of its own motion.
+// A cursor moving at exactly the fling speed adds nothing of its own motion; a shape left at
+// rest does not fall.
 TEST(MotionTest, CursorPushesAndWakesARestingShapeButNotFromItsCentre) {
-    PlayShape near = fallen({500, 880}, 40); // comes to rest on the floor
-    PlayShape centred = fallen({490.05, 880}, 40);
-    pushAway(near, {490, 880}, {20, 0}, kStep);
-    pushAway(centred, {490, 880}, {20, 0}, kStep);
-    EXPECT_EQ(near.velocity, (Point{(1 - 10.0 / 60.0) * 600 * kStep, 0}));
-    EXPECT_FALSE(near.settled || near.settledTime);
-    EXPECT_TRUE(centred.settled && centred.velocity == Point{});
+    std::vector<PlayShape> shapes{fallen({500, 880}, 40), fallen({490.05, 880}, 40)}; // at rest
+    pushAway(shapes, {490, 880}, {20, 0}, kStep);
+    EXPECT_EQ(shapes[0].velocity, (Point{(1 - 10.0 / 60.0) * 600 * kStep, 0}));
+    EXPECT_FALSE(shapes[0].settled || shapes[0].settledTime);
+    fall(shapes, kStep, kFallbackSurfaceSize, kNow + kStep);
+    EXPECT_TRUE(shapes[1].settled && shapes[1].velocity == Point{});
+    EXPECT_EQ(shapes[1].settledTime, kNow) << "a shape at rest does not fall";
 }
 
 TEST_F(FrameStepTest, PausesAndBackwardClocksOnlyMoveLastTick) {
@@ -69,16 +70,12 @@ TEST_F(FrameStepTest, PausesAndBackwardClocksOnlyMoveLastTick) {
 
 TEST_F(FrameStepTest, FastCursorFlingsShapesInReachAndKeepsItsVelocityWhenGone) {
     addShape({500, 300}, 40, {0, kHover});
-    PlayShape& resting = addShape({700, 880}, 40);
-    resting.settled = true;
-    resting.settledTime = clock.now();
     state.cursorPosition.set(Point{400, 300});
     step();
     state.cursorPosition.set(Point{480, 300});
     step();
     EXPECT_EQ(state.cursorVelocity(), (Point{80 / kStep, 0}));
     EXPECT_NEAR(shape(0).velocity.x, (1 - 20.0 / 60.0) * 600 * kStep + 0.06 * 80 / kStep, 1e-3);
-    EXPECT_EQ(shape(1).settledTime, clock.now() - 2 * kStep) << "resting shapes do not fall";
     EXPECT_EQ(announcements, 3); // bubbles, particles, closing: a cursor touches the bubbles
     state.cursorPosition.set(std::nullopt);
     step();
