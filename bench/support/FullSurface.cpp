@@ -90,14 +90,10 @@ void addRibbons(Filling& f) {
         for (int i = 0; i < kRibbons; ++i) {
             const double length = 200 + 400.0 * i / (kRibbons - 1);
             const double angle = f.draws.real(0, 2 * std::numbers::pi);
-            Ribbon r;
-            r.startPoint = {f.draws.real(300, f.size.width() - 300),
-                            f.draws.real(300, f.size.height() - 300)};
+            const Point start{f.draws.real(300, f.size.width() - 300),
+                              f.draws.real(300, f.size.height() - 300)};
             const Point d{length * std::cos(angle), length * std::sin(angle)};
-            r.endPoint = r.startPoint + d;
-            const Point mid = midpoint(r.startPoint, r.endPoint);
-            r.control1 = {mid.x - 0.3 * d.y, mid.y + 0.3 * d.x};
-            r.control2 = {mid.x + 0.3 * d.y, mid.y - 0.3 * d.x};
+            Ribbon r = Ribbon::sCurve(start, start + d);
             r.color = f.draws.color();
             r.width = f.draws.real(6, 14);
             r.born = f.now - f.draws.real(0, 3);

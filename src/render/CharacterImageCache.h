@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LruCache.h"
+#include "PlayLimits.h"
 
 #include <QColor>
 #include <QFont>
@@ -15,8 +16,8 @@ namespace wigglepad {
 // costs far less per frame than laying out and filling large glyph outlines.
 class CharacterImageCache {
 public:
-    static constexpr std::size_t kDefaultCapacity = 48; // the 40 shapes a surface can hold, all
-                                                        // characters, and a few coming in
+    // Every shape a surface can hold, all characters, and a few coming in.
+    static constexpr std::size_t kDefaultCapacity = kMostShapes + 8;
 
     struct Rendered {
         QImage image;   // the glyph's ink in the character's colour, fully opaque where inked

@@ -1,5 +1,7 @@
 #include "Fade.h"
 
+#include "PlayLimits.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -7,11 +9,8 @@ namespace wigglepad {
 
 namespace {
 
-constexpr double kParticleLifetime = 0.6;
-constexpr double kShapeFullOpacityAge = 15.0;
-constexpr double kShapeFadeDuration = 3.0; // both after 15 s and after settling
-constexpr double kRibbonLifetime = 4.0;
-constexpr double kTrailPointLifetime = 2.0;
+// An unsettled shape shows fully until its fade leads up to its end of life.
+constexpr double kShapeFullOpacityAge = kUnsettledShapeLife - kShapeFade;
 constexpr double kHiddenOpacity = 0.01; // at or below this nothing is drawn
 
 double age(TimeStamp t, TimeStamp now) {
@@ -21,23 +20,23 @@ double age(TimeStamp t, TimeStamp now) {
 } // namespace
 
 double particleOpacity(const BubbleParticle& particle, TimeStamp now) {
-    return std::max(0.0, 1.0 - age(particle.born, now) / kParticleLifetime);
+    return std::max(0.0, 1.0 - age(particle.born, now) / kParticleLife);
 }
 
 double shapeOpacity(const PlayShape& shape, TimeStamp now) {
     if (shape.settledTime) {
-        return 1.0 - age(*shape.settledTime, now) / kShapeFadeDuration;
+        return 1.0 - age(*shape.settledTime, now) / kSettledShapeLife;
     }
     const double a = age(shape.born, now);
-    return a <= kShapeFullOpacityAge ? 1.0 : 1.0 - (a - kShapeFullOpacityAge) / kShapeFadeDuration;
+    return a <= kShapeFullOpacityAge ? 1.0 : 1.0 - (a - kShapeFullOpacityAge) / kShapeFade;
 }
 
 double ribbonLife(const Ribbon& ribbon, TimeStamp now) {
-    return 1.0 - age(ribbon.born, now) / kRibbonLifetime;
+    return 1.0 - age(ribbon.born, now) / kRibbonLife;
 }
 
 double trailPointLife(const TrailPoint& point, TimeStamp now) {
-    return 1.0 - age(point.born, now) / kTrailPointLifetime;
+    return 1.0 - age(point.born, now) / kTrailPointLife;
 }
 
 bool isVisible(double opacity) {

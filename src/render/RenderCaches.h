@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CharacterImageCache.h"
+#include "PlayLimits.h"
 #include "RibbonImageCache.h"
 #include "SpriteCache.h"
 #include "SquirclePathCache.h"
@@ -13,11 +14,11 @@ struct RenderCaches {
     SquirclePathCache squircles;
     CharacterImageCache characters;
     RibbonImageCache ribbons;
-    // Bubbles drift slowly, so their offsets follow a quarter-point grid: 16 images for each of
-    // the eight, and room for bubbles coming in.
-    SpriteCache bubbles{8 * 16 + 32, 4};
-    // Figures move fast or rest, so a half-point grid serves: 4 images for each of 40, and room.
-    SpriteCache figures{40 * 4 + 32, 2};
+    // Bubbles drift slowly, so their offsets follow a quarter-point grid: 16 images for each
+    // bubble, and room for bubbles coming in.
+    SpriteCache bubbles{kMostBubbles * 16 + 32, 4};
+    // Figures move fast or rest, so a half-point grid serves: 4 images for each shape, and room.
+    SpriteCache figures{kMostShapes * 4 + 32, 2};
 
     // Once a frame: about every second what no frame drew since the last sweep is dropped, so the
     // images of figures, bubbles and ribbons that are gone stop holding memory.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LruCache.h"
+#include "PlayLimits.h"
 #include "Ribbon.h"
 
 #include <QImage>
@@ -19,7 +20,8 @@ namespace wigglepad {
 // stroke on every frame. Body and core are kept apart so each still fades at its own opacity.
 class RibbonImageCache {
 public:
-    static constexpr std::size_t kDefaultCapacity = 16; // the 15 ribbons a surface holds, one more
+    // Every ribbon a surface holds, and the one coming in.
+    static constexpr std::size_t kDefaultCapacity = kMostRibbons + 1;
     // Longer ribbons are stroked directly: the picture is first drawn whole, in this many pixels.
     static constexpr int kMaximumPixels = 1024 * 1024;
 

@@ -13,7 +13,7 @@ constexpr qreal kAntialiasMargin = 1.0;
 } // namespace
 
 RibbonStroke::RibbonStroke(const Ribbon& ribbon)
-    : path(curve(ribbon.startPoint, ribbon.control1, ribbon.control2, ribbon.endPoint))
+    : path(curve(ribbon))
     , body(kRibbonBodyStroke.pen(toQColor(ribbon.color), ribbon.width))
     , core(kRibbonCoreStroke.pen(Qt::white, kCoreWidthPerWidth * ribbon.width)) {}
 
@@ -23,9 +23,10 @@ QRectF RibbonStroke::bounds() const {
     return path.boundingRect().adjusted(-reach, -reach, reach, reach);
 }
 
-QPainterPath RibbonStroke::curve(Point start, Point control1, Point control2, Point end) {
-    QPainterPath path(toQPointF(start));
-    path.cubicTo(toQPointF(control1), toQPointF(control2), toQPointF(end));
+QPainterPath RibbonStroke::curve(const Ribbon& ribbon) {
+    QPainterPath path(toQPointF(ribbon.startPoint));
+    path.cubicTo(toQPointF(ribbon.control1), toQPointF(ribbon.control2),
+                 toQPointF(ribbon.endPoint));
     return path;
 }
 

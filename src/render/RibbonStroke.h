@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Point.h"
 #include "Ribbon.h"
 
 #include <QPainterPath>
@@ -16,8 +15,8 @@ struct RibbonStroke {
     // Everything the two strokes can touch, antialiased edges included.
     QRectF bounds() const;
 
-    // A cubic curve from `start` to `end`.
-    static QPainterPath curve(Point start, Point control1, Point control2, Point end);
+    // The ribbon's cubic curve from its start to its end.
+    static QPainterPath curve(const Ribbon& ribbon);
 
     QPainterPath path;
     QPen body;

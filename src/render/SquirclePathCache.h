@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LruCache.h"
+#include "PlayLimits.h"
 
 #include <QPainterPath>
 #include <QSizeF>
@@ -12,7 +13,8 @@ namespace wigglepad {
 // on every frame the same size is drawn.
 class SquirclePathCache {
 public:
-    static constexpr std::size_t kDefaultCapacity = 64; // the 40 figures and the two hold bars
+    // Every figure a surface can hold, and the hold bars' tracks and growing fills.
+    static constexpr std::size_t kDefaultCapacity = kMostShapes + 24;
 
     explicit SquirclePathCache(std::size_t capacity = kDefaultCapacity);
 

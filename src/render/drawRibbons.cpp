@@ -18,7 +18,6 @@ constexpr double kCoreOpacity = 0.3;
 constexpr double kPreviewMinimumLength = 10.0; // a preview shows only beyond this
 constexpr double kPreviewOpacity = 0.4;
 constexpr qreal kPreviewWidth = 8.0;
-constexpr double kSCurveBend = 0.3; // control points off the chord's midpoint, in chord lengths
 
 void strokeRibbon(QPainter& painter, const Ribbon& ribbon, double life) {
     const RibbonStroke stroke(ribbon);
@@ -57,13 +56,8 @@ void drawDragPreview(QPainter& painter, std::optional<Point> dragStart,
     if (!dragStart || !dragCurrent || distance(*dragStart, *dragCurrent) <= kPreviewMinimumLength) {
         return;
     }
-    const Point s = *dragStart;
-    const Point c = *dragCurrent;
-    const Point m = midpoint(s, c);
-    const Point d = c - s;
-    const Point bend{-kSCurveBend * d.y, kSCurveBend * d.x};
     setElementOpacity(painter, kPreviewOpacity);
-    painter.strokePath(RibbonStroke::curve(s, m + bend, m - bend, c),
+    painter.strokePath(RibbonStroke::curve(Ribbon::sCurve(*dragStart, *dragCurrent)),
                        kDragPreviewStroke.pen(color, kPreviewWidth));
 }
 

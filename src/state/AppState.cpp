@@ -1,13 +1,14 @@
 #include "AppState.h"
 
 #include "Clock.h"
+#include "Motion.h"
 #include "Palette.h"
+#include "PlayLimits.h"
 #include "RandomSource.h"
 #include "SavedMode.h"
 #include "ScreenSource.h"
 #include "SettingsStore.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -15,12 +16,6 @@ namespace wigglepad {
 
 namespace {
 
-// Caps of the play lists; each drops its oldest records.
-constexpr std::size_t kMostShapes = 40;
-constexpr std::size_t kMostRibbons = 15;
-constexpr std::size_t kMostTrailPoints = 300;
-constexpr std::size_t kMostParticles = 100;
-constexpr std::size_t kMostBubbles = 8;
 // A frame may pop every bubble before the particle cap applies.
 constexpr std::int64_t kSmallestBurst = 8;
 constexpr std::int64_t kBurstSizes = 5; // 8 to 12 particles
@@ -40,23 +35,12 @@ constexpr std::int64_t kUpwardTossSteps = 81;    // -80 to 0 points/s
 constexpr double kSidewaysTossOffset = 60.0;
 constexpr double kUpwardTossOffset = 80.0;
 constexpr double kShortestRibbon = 20.0;
-constexpr double kRibbonBend = 0.3; // control points sit this share of the chord off its middle
 constexpr double kThinnestRibbon = 6.0;
 constexpr double kWidestRibbon = 14.0;
 constexpr double kTrailSmoothing = 0.4; // share of the way to the pointer each trail point moves
 
 // The frame step.
 constexpr double kLongestFrame = 0.5; // longer gaps are pauses, not frames
-constexpr double kGravity = 120.0;    // points/s²
-constexpr double kBounceKeeps = 0.5;
-constexpr double kFloorFriction = 0.9;
-constexpr double kSettlingSpeed = 10.0;
-constexpr double kSettlingBand = 2.0;
-constexpr double kCursorReachBeyondHalf = 40.0;
-constexpr double kCursorPush = 600.0; // points/s² right next to the cursor
-constexpr double kNoPushWithin = 0.1;
-constexpr double kFlingSpeed = 20.0;
-constexpr double kFlingShare = 0.06;
 constexpr double kPopReachBeyondRadius = 18.0;
 constexpr double kBubblesPerSecond = 0.5;
 constexpr double kParticleJitter = 0.3; // radians
@@ -64,13 +48,6 @@ constexpr double kSlowestParticle = 60.0;
 constexpr double kFastestParticle = 150.0;
 constexpr double kSmallestParticle = 4.0;
 constexpr double kLargestParticle = 8.0;
-
-// Lifetimes, in seconds.
-constexpr double kParticleLife = 0.6;
-constexpr double kTrailPointLife = 2.0;
-constexpr double kRibbonLife = 4.0;
-constexpr double kUnsettledShapeLife = 18.0;
-constexpr double kSettledShapeLife = 3.0;
 
 template <class T>
 void dropOldestBeyond(Published<std::vector<T>>& list, std::size_t cap) {
@@ -110,76 +87,6 @@ Point randomToss(RandomSource& random) {
     const auto sideways = static_cast<double>(random.uniformInt(kSidewaysTossSteps));
     const auto upward = static_cast<double>(random.uniformInt(kUpwardTossSteps));
     return {sideways - kSidewaysTossOffset, upward - kUpwardTossOffset};
-}
-
-// Gravity, motion, the walls, the floor, the ceiling, and coming to rest on the floor.
-void fall(PlayShape& shape, double dt, SurfaceSize surface, TimeStamp now) {
-    const double half = shape.size * 0.5;
-    Point& p = shape.position;
-    Point& v = shape.velocity;
-    v.y += kGravity * dt;
-    p.x += v.x * dt;
-    p.y += v.y * dt;
-    if (p.x < half) {
-        p.x = half;
-        v.x = std::abs(v.x) * kBounceKeeps;
-    } else if (p.x > surface.width - half) {
-        p.x = surface.width - half;
-        v.x = -std::abs(v.x) * kBounceKeeps;
-    }
-    if (p.y > surface.height - half) {
-        p.y = surface.height - half;
-        v.y = -std::abs(v.y) * kBounceKeeps;
-        v.x *= kFloorFriction;
-    }
-    if (p.y < half) {
-        p.y = half;
-        v.y = std::abs(v.y) * kBounceKeeps;
-    }
-    if (v.length() < kSettlingSpeed && p.y > surface.height - half - kSettlingBand) {
-        shape.settled = true;
-        shape.settledTime = now;
-        v = {};
-    }
-}
-
-// Pushes a shape in reach straight away from the cursor, strongest next to it, adds a share of a
-// fast cursor's own motion, and wakes a resting shape. The new velocity moves it next frame.
-void pushAway(PlayShape& shape, Point cursor, Point cursorVelocity, double dt) {
-    const Point d = shape.position - cursor;
-    const double dist = d.length();
-    const double reach = shape.size * 0.5 + kCursorReachBeyondHalf;
-    if (!(dist < reach && dist > kNoPushWithin)) {
-        return;
-    }
-    shape.velocity = shape.velocity + d / dist * (1.0 - dist / reach) * kCursorPush * dt;
-    if (cursorVelocity.length() > kFlingSpeed) {
-        shape.velocity = shape.velocity + cursorVelocity * kFlingShare;
-    }
-    if (shape.settled) {
-        shape.settled = false;
-        shape.settledTime.reset();
-    }
-}
-
-// Bubbles never lose speed and are never clamped: one outside the surface turns inwards.
-void drift(Bubble& bubble, double dt, SurfaceSize surface) {
-    bubble.position = bubble.position + bubble.velocity * dt;
-    const Point p = bubble.position;
-    Point& v = bubble.velocity;
-    const double r = bubble.radius;
-    if (p.x < r) {
-        v.x = std::abs(v.x);
-    }
-    if (p.x > surface.width - r) {
-        v.x = -std::abs(v.x);
-    }
-    if (p.y < r) {
-        v.y = std::abs(v.y);
-    }
-    if (p.y > surface.height - r) {
-        v.y = -std::abs(v.y);
-    }
 }
 
 } // namespace
@@ -261,15 +168,9 @@ void AppState::addRibbon(Point end) {
         return;
     }
     const Point start = *dragStart.get();
-    const Point d = end - start;
-    if (d.length() > kShortestRibbon) {
-        const Point mid = midpoint(start, end);
-        Ribbon ribbon;
+    if (distance(start, end) > kShortestRibbon) {
+        Ribbon ribbon = Ribbon::sCurve(start, end);
         ribbon.id = Uuid::random();
-        ribbon.startPoint = start;
-        ribbon.endPoint = end;
-        ribbon.control1 = {mid.x - kRibbonBend * d.y, mid.y + kRibbonBend * d.x};
-        ribbon.control2 = {mid.x + kRibbonBend * d.y, mid.y - kRibbonBend * d.x};
         ribbon.color = randomPaletteColor(random_);
         ribbon.width = random_.uniformReal(kThinnestRibbon, kWidestRibbon);
         ribbon.born = clock_.now();
@@ -287,16 +188,12 @@ void AppState::frameStep() {
         return;
     }
     const SurfaceSize surface = screen_.surfaceSize();
-    for (PlayShape& shape : shapes.unannounced()) {
-        if (!shape.settled) {
-            fall(shape, dt, surface, now);
-        }
-    }
+    fall(shapes.unannounced(), dt, surface, now);
     updateCursorVelocity(dt);
-    pushShapesAwayFromCursor(dt);
-    for (Bubble& bubble : bubbles.unannounced()) {
-        drift(bubble, dt, surface);
+    if (const std::optional<Point> cursor = cursorPosition.get()) {
+        pushAway(shapes.unannounced(), *cursor, cursorVelocity_, dt);
     }
+    drift(bubbles.unannounced(), dt, surface);
     popBubblesNearCursor();
     letBubbleEnter(dt, surface);
     expireParticles(now);
@@ -310,16 +207,6 @@ void AppState::updateCursorVelocity(double dt) {
         cursorVelocity_ = (*cursor - *prevCursorPos_) / dt;
     }
     prevCursorPos_ = cursor;
-}
-
-void AppState::pushShapesAwayFromCursor(double dt) {
-    const std::optional<Point> cursor = cursorPosition.get();
-    if (!cursor) {
-        return;
-    }
-    for (PlayShape& shape : shapes.unannounced()) {
-        pushAway(shape, *cursor, cursorVelocity_, dt);
-    }
 }
 
 // Pops, in list order, every bubble the cursor touches; the rest keep their order. The list

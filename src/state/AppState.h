@@ -64,13 +64,11 @@ public:
     // The 60 Hz simulation step and the once-a-second removal of what has faded out.
     void frameStep();
     void pruneExpired();
-    void popBubble(const Bubble& bubble);
 
     // The newest trail point's colour, or the first palette colour with no trail.
     Color currentTrailColor() const;
 
     // The private fields, readable for tests and diagnostics.
-    std::int64_t colorIndex() const { return colorIndex_; }
     TimeStamp lastTick() const { return lastTick_; }
     std::optional<Point> prevCursorPos() const { return prevCursorPos_; }
     Point cursorVelocity() const { return cursorVelocity_; }
@@ -78,8 +76,8 @@ public:
 private:
     void addShape(PlayShape shape);
     void updateCursorVelocity(double dt);
-    void pushShapesAwayFromCursor(double dt);
     void popBubblesNearCursor();
+    void popBubble(const Bubble& bubble);
     void letBubbleEnter(double dt, SurfaceSize surface);
     void expireParticles(TimeStamp now);
 

@@ -14,7 +14,6 @@ namespace wigglepad {
 
 // One frame in the tests: a binary fraction, so times and ages compare exactly.
 inline constexpr double kStep = 1.0 / 64.0;
-inline constexpr double kHeight = 900.0; // of the fixture's surface
 
 using Ranges = std::vector<std::pair<double, double>>;
 
