@@ -1,6 +1,6 @@
 #include "FrameTimes.h"
 
-#include "intervalQuantileMs.h"
+#include "IntervalQuantileMs.h"
 
 #include <QEvent>
 

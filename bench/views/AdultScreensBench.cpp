@@ -2,6 +2,7 @@
 // frame of the play surface below it, and its frosted card draws the surface behind it once
 // more; the menu catches up with every announcement of the state, sixty a second.
 #include "AppState.h"
+#include "BlurredBackdrop.h"
 #include "ExitConfirmOverlay.h"
 #include "FakeClock.h"
 #include "FakeScreen.h"
@@ -12,7 +13,6 @@
 #include "Percentile.h"
 #include "QtTimerService.h"
 #include "ScriptedRandomSource.h"
-#include "blurredBackdrop.h"
 #include "drawPlaySurface.h"
 
 #include <QCoreApplication>

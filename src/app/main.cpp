@@ -5,6 +5,7 @@
 #include "BundledFonts.h"
 #include "DesktopSessionEndGuard.h"
 #include "DisplayCheck.h"
+#include "KeepTheHeapCompact.h"
 #include "NotificationCenter.h"
 #include "PlatformStartGuard.h"
 #include "PlaySounds.h"
@@ -17,8 +18,7 @@
 #include "SystemClock.h"
 #include "SystemRandomSource.h"
 #include "Translations.h"
-#include "keepTheHeapCompact.h"
-#include "useOnlyARunningSessionBus.h"
+#include "UseOnlyARunningSessionBus.h"
 
 #include <QApplication>
 #include <QLocale>

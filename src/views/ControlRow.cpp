@@ -2,8 +2,8 @@
 
 #include "LightAppearance.h"
 #include "RoundedPanel.h"
+#include "StyledLabel.h"
 #include "TypeScale.h"
-#include "styledLabel.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,11 +1,11 @@
 #include "ExitConfirmOverlay.h"
 
+#include "BlurredBackdrop.h"
 #include "LightAppearance.h"
 #include "StyledButton.h"
+#include "StyledLabel.h"
 #include "TypeScale.h"
-#include "blurredBackdrop.h"
 #include "continuousRoundedRect.h"
-#include "styledLabel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

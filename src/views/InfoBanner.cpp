@@ -2,8 +2,8 @@
 
 #include "BalancedLabel.h"
 #include "StyledButton.h"
+#include "StyledLabel.h"
 #include "TypeScale.h"
-#include "styledLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

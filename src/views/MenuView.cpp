@@ -12,9 +12,9 @@
 #include "RoundedPanel.h"
 #include "SavedMode.h"
 #include "StyledButton.h"
+#include "StyledLabel.h"
 #include "SwitchToggle.h"
 #include "TypeScale.h"
-#include "styledLabel.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

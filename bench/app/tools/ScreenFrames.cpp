@@ -1,6 +1,6 @@
 #include "ScreenFrames.h"
 
-#include "intervalQuantileMs.h"
+#include "IntervalQuantileMs.h"
 
 namespace wigglepad {
 

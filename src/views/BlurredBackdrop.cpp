@@ -1,4 +1,4 @@
-#include "blurredBackdrop.h"
+#include "BlurredBackdrop.h"
 
 #include <QPainter>
 #include <algorithm>

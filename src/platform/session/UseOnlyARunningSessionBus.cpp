@@ -1,4 +1,4 @@
-#include "useOnlyARunningSessionBus.h"
+#include "UseOnlyARunningSessionBus.h"
 
 #include <QByteArray>
 

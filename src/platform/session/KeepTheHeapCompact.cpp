@@ -1,4 +1,4 @@
-#include "keepTheHeapCompact.h"
+#include "KeepTheHeapCompact.h"
 
 #include <malloc.h>
 

@@ -1,4 +1,4 @@
-#include "styledLabel.h"
+#include "StyledLabel.h"
 
 #include "TypeScale.h"
 

@@ -1,4 +1,4 @@
-#include "intervalQuantileMs.h"
+#include "IntervalQuantileMs.h"
 
 #include <algorithm>
 #include <cmath>
