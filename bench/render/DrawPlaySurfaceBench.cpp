@@ -68,27 +68,25 @@ void measureFrames(benchmark::State& bench, Paint paint) {
 void DrawPlaySurface(benchmark::State& bench) {
     measureFrames(bench, [&](QPainter& painter, const FullSurface& surface) {
         drawPlaySurface(painter, QSizeF(bench.range(0), bench.range(1)), surface.now(),
-                        surface.state(), kBackground);
+                        surface.state(), kBackground, surface.caches());
     });
 }
 
 // The same frame without handing it to Qt's pool: what the hand-off saves.
 void PaintPlaySurfaceOnCallingThread(benchmark::State& bench) {
-    static RenderCaches caches;
     measureFrames(bench, [&](QPainter& painter, const FullSurface& surface) {
         paintPlaySurface(painter, QSizeF(bench.range(0), bench.range(1)), surface.now(),
-                         surface.state(), kBackground, caches);
+                         surface.state(), kBackground, surface.caches());
     });
 }
 
 // Each layer of the same frame alone, painted the way drawPlaySurface paints: what dominates.
 template <class Layer>
 void measureLayer(benchmark::State& bench, Layer layer) {
-    static RenderCaches caches;
     measureFrames(bench, [&](QPainter& painter, const FullSurface& surface) {
         paintOnPoolThread(painter, [&] {
             painter.setRenderHint(QPainter::Antialiasing);
-            layer(painter, surface.state(), surface.now(), caches);
+            layer(painter, surface.state(), surface.now(), surface.caches());
         });
     });
 }

@@ -4,6 +4,7 @@
 #include "FakeClock.h"
 #include "FakeScreen.h"
 #include "MemorySettingsStore.h"
+#include "RenderCaches.h"
 #include "ScriptedRandomSource.h"
 
 #include <QSizeF>
@@ -19,6 +20,8 @@ public:
 
     const AppState& state() const { return state_; }
     TimeStamp now() const { return clock_.now(); }
+    // The pictures a canvas showing this surface keeps from frame to frame.
+    RenderCaches& caches() const { return caches_; }
 
 private:
     FakeClock clock_;
@@ -26,6 +29,8 @@ private:
     ScriptedRandomSource random_;
     MemorySettingsStore settings_;
     AppState state_;
+    mutable RenderCaches caches_{
+        QStringLiteral("Nunito")}; // the face the benchmarks' main registers
 };
 
 } // namespace wigglepad

@@ -38,7 +38,8 @@ struct OpenConfirmation {
         , frame(size, QImage::Format_RGB32) {
         overlay.resize(size);
         overlay.setBackdrop([this](QPainter& painter, QSizeF behind) {
-            drawPlaySurface(painter, behind, surface.now(), surface.state(), kBackground);
+            drawPlaySurface(painter, behind, surface.now(), surface.state(), kBackground,
+                            surface.caches());
         });
     }
     FullSurface surface;
@@ -68,7 +69,7 @@ void FrostedCardGround(benchmark::State& bench) {
         benchmark::DoNotOptimize(blurredBackdrop(
             [&](QPainter& painter, QSizeF behind) {
                 drawPlaySurface(painter, behind, open.surface.now(), open.surface.state(),
-                                kBackground);
+                                kBackground, open.surface.caches());
             },
             QSizeF(open.frame.size()), card));
 }

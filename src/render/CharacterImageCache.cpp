@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <utility>
 
 namespace wigglepad {
 
@@ -19,8 +20,9 @@ QPointF baselineOrigin(const QFont& font, const QString& text) {
 
 } // namespace
 
-CharacterImageCache::CharacterImageCache(std::size_t capacity)
-    : cache_(capacity) {}
+CharacterImageCache::CharacterImageCache(QString family, std::size_t capacity)
+    : family_(std::move(family))
+    , cache_(capacity) {}
 
 const CharacterImageCache::Rendered& CharacterImageCache::rendered(const std::string& character,
                                                                    qreal pointSize,
@@ -30,16 +32,16 @@ const CharacterImageCache::Rendered& CharacterImageCache::rendered(const std::st
     return cache_.get(key, [&] { return render(key); });
 }
 
-QFont CharacterImageCache::characterFont(int pixelSize) {
+QFont CharacterImageCache::characterFont(int pixelSize) const {
     QFont font;
-    font.setFamilies({QStringLiteral("Nunito"), QStringLiteral("sans-serif")});
+    font.setFamilies({family_, QStringLiteral("sans-serif")});
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Black);
     font.setPixelSize(std::max(1, pixelSize));
     return font;
 }
 
-CharacterImageCache::Rendered CharacterImageCache::render(const Key& key) {
+CharacterImageCache::Rendered CharacterImageCache::render(const Key& key) const {
     const QFont font = characterFont(key.pixelSize);
     const QString text = QString::fromStdString(key.character);
     QPainterPath outline;

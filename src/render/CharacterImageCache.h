@@ -24,7 +24,8 @@ public:
         QPointF offset; // from the centre of the laid-out text to the image's top-left, points
     };
 
-    explicit CharacterImageCache(std::size_t capacity = kDefaultCapacity);
+    // `family` is the heavy rounded face the characters are drawn in.
+    explicit CharacterImageCache(QString family, std::size_t capacity = kDefaultCapacity);
 
     // The character as drawn in the heavy rounded face at `pointSize` (one point per surface
     // point). The reference stays valid until the next call.
@@ -35,7 +36,7 @@ public:
     void sweep() { cache_.sweep(); }
 
     // The heavy rounded face at a pixel size; a bold sans when it is not installed.
-    static QFont characterFont(int pixelSize);
+    QFont characterFont(int pixelSize) const;
 
 private:
     struct Key {
@@ -45,8 +46,9 @@ private:
         int devicePixelRatioPercent;
         auto operator<=>(const Key&) const = default;
     };
-    static Rendered render(const Key& key);
+    Rendered render(const Key& key) const;
 
+    QString family_;
     LruCache<Key, Rendered> cache_;
 };
 

@@ -11,6 +11,10 @@ namespace wigglepad {
 // The drawing resources derived from sizes and colours that frames share. They hold nothing of
 // the play state, so a frame looks the same with them cold or warm.
 struct RenderCaches {
+    // `characterFamily` is the heavy rounded face the characters are drawn in.
+    explicit RenderCaches(const QString& characterFamily)
+        : characters(characterFamily) {}
+
     SquirclePathCache squircles;
     CharacterImageCache characters;
     RibbonImageCache ribbons;

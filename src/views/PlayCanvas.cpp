@@ -1,5 +1,6 @@
 #include "PlayCanvas.h"
 
+#include "BundledFonts.h"
 #include "Clock.h"
 #include "drawPlaySurface.h"
 
@@ -13,13 +14,14 @@ PlayCanvas::PlayCanvas(const AppState& state, const QColor& bg, const Clock& clo
     , state_(state)
     , bg_(bg)
     , frameTime_(clock.now())
+    , caches_(BundledFonts::roundedFamily())
     , frames_(clock, timers, [this](TimeStamp t) { nextFrame(t); }) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PlayCanvas::paintSurface(QPainter& painter, QSizeF size) const {
-    drawPlaySurface(painter, size, frameTime_, state_, bg_);
+void PlayCanvas::paintSurface(QPainter& painter, QSizeF size) {
+    drawPlaySurface(painter, size, frameTime_, state_, bg_, caches_);
 }
 
 void PlayCanvas::paintEvent(QPaintEvent*) {

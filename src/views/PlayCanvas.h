@@ -2,6 +2,7 @@
 
 #include "CanvasDamage.h"
 #include "FrameClock.h"
+#include "RenderCaches.h"
 #include "TimeStamp.h"
 
 #include <QColor>
@@ -27,7 +28,7 @@ public:
     TimeStamp frameTime() const { return frameTime_; }
 
     // Paints the surface as this frame shows it onto any painter, `size` points large.
-    void paintSurface(QPainter& painter, QSizeF size) const;
+    void paintSurface(QPainter& painter, QSizeF size);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,6 +41,7 @@ private:
     const AppState& state_;
     QColor bg_;
     TimeStamp frameTime_;
+    RenderCaches caches_; // the pictures of this canvas's frames, in the bundled rounded face
     CanvasDamage damage_;
     FrameClock frames_;
 };

@@ -31,7 +31,7 @@ TEST_F(DrawPlaySurfaceTest, LeavesThePaintersStateAsItFoundIt) {
     painter.setOpacity(0.4);
     painter.setBrush(Qt::green);
     state.cursorPosition.set(Point{100, 100});
-    drawPlaySurface(painter, QSizeF(kCanvas), now(), state, kBackground);
+    drawPlaySurface(painter, QSizeF(kCanvas), now(), state, kBackground, caches);
     EXPECT_DOUBLE_EQ(painter.opacity(), 0.4);
     EXPECT_EQ(painter.brush().color(), QColor(Qt::green));
 }

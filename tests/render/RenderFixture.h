@@ -7,6 +7,7 @@
 #include "Palette.h"
 #include "Pixels.h"
 #include "QtBridge.h"
+#include "RenderCaches.h"
 #include "ScriptedRandomSource.h"
 #include "drawPlaySurface.h"
 
@@ -33,7 +34,7 @@ protected:
         image.setDevicePixelRatio(devicePixelRatio);
         image.fill(Qt::magenta);
         QPainter painter(&image);
-        drawPlaySurface(painter, QSizeF(size), now(), state, kBackground);
+        drawPlaySurface(painter, QSizeF(size), now(), state, kBackground, caches);
         return image;
     }
 
@@ -98,6 +99,7 @@ protected:
     ScriptedRandomSource random;
     MemorySettingsStore settings;
     AppState state{clock, screen, random, settings};
+    mutable RenderCaches caches{QStringLiteral("Nunito")}; // the face main.cpp registers
 };
 
 } // namespace wigglepad

@@ -48,7 +48,7 @@ TEST(LruCacheTest, MakesOnceDropsTheLeastRecentlyUsedWhenFullAndWhatASweepFindsU
 // Pre-rendered characters and ribbons are made at the painter's pixel density, so they stay
 // sharp on dense screens.
 TEST(RenderCachesTest, PreRenderAtThePaintersPixelDensity) {
-    CharacterImageCache characters;
+    CharacterImageCache characters(QStringLiteral("Nunito"));
     const int characterWidth = characters.rendered("E", 100, Qt::red, 1.0).image.width();
     const QImage& character = characters.rendered("E", 100, Qt::red, 2.0).image;
     EXPECT_NEAR(character.width(), 2 * characterWidth, 2);
@@ -64,7 +64,7 @@ TEST(RenderCachesTest, PreRenderAtThePaintersPixelDensity) {
 // Where strokes of a glyph cross (A's bar, X's crossing, 8's waist) the image is inked as the
 // face draws the glyph itself, for a letter of another script too.
 TEST(RenderCachesTest, CharactersCoverWhatTheFaceDrawsWhereTheirStrokesOverlap) {
-    CharacterImageCache characters;
+    CharacterImageCache characters(QStringLiteral("Nunito"));
     const QPointF centre(150, 150);
     for (const char* character : {"A", "X", "8", "Ж"}) {
         const auto& rendered = characters.rendered(character, 200, Qt::black, 1.0);
@@ -75,7 +75,7 @@ TEST(RenderCachesTest, CharactersCoverWhatTheFaceDrawsWhereTheirStrokesOverlap) 
         drawn.fill(Qt::transparent);
         QPainter painter(&drawn);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QFont font = CharacterImageCache::characterFont(200);
+        const QFont font = characters.characterFont(200);
         const QFontMetricsF metrics(font);
         const QString text = QString::fromUtf8(character);
         painter.setFont(font);
