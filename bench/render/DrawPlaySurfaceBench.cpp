@@ -1,17 +1,17 @@
 // Frame times of the play surface renderer on a full surface, one frame per sample, so the
 // median and the 99th percentile are those of single frames.
+#include "DrawBubbles.h"
+#include "DrawCursorMarker.h"
+#include "DrawHoldBars.h"
+#include "DrawPlaySurface.h"
+#include "DrawRibbons.h"
+#include "DrawShapes.h"
+#include "DrawTrail.h"
 #include "FullSurface.h"
+#include "PaintOnPoolThread.h"
+#include "PaintPlaySurface.h"
 #include "Percentile.h"
 #include "RenderCaches.h"
-#include "drawBubbles.h"
-#include "drawCursorMarker.h"
-#include "drawHoldBars.h"
-#include "drawPlaySurface.h"
-#include "drawRibbons.h"
-#include "drawShapes.h"
-#include "drawTrail.h"
-#include "paintOnPoolThread.h"
-#include "paintPlaySurface.h"
 
 #include <QImage>
 #include <QPainter>

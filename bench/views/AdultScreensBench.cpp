@@ -3,6 +3,7 @@
 // more; the menu catches up with every announcement of the state, sixty a second.
 #include "AppState.h"
 #include "BlurredBackdrop.h"
+#include "DrawPlaySurface.h"
 #include "ExitConfirmOverlay.h"
 #include "FakeClock.h"
 #include "FakeScreen.h"
@@ -13,7 +14,6 @@
 #include "Percentile.h"
 #include "QtTimerService.h"
 #include "ScriptedRandomSource.h"
-#include "drawPlaySurface.h"
 
 #include <QCoreApplication>
 #include <QImage>

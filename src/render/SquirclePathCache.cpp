@@ -1,6 +1,6 @@
 #include "SquirclePathCache.h"
 
-#include "continuousRoundedRect.h"
+#include "ContinuousRoundedRect.h"
 
 namespace wigglepad {
 

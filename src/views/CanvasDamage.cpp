@@ -1,7 +1,7 @@
 #include "CanvasDamage.h"
 
 #include "AppState.h"
-#include "drawCursorMarker.h"
+#include "DrawCursorMarker.h"
 
 namespace wigglepad {
 

@@ -1,11 +1,11 @@
 #include "ExitConfirmOverlay.h"
 
 #include "BlurredBackdrop.h"
+#include "ContinuousRoundedRect.h"
 #include "LightAppearance.h"
 #include "StyledButton.h"
 #include "StyledLabel.h"
 #include "TypeScale.h"
-#include "continuousRoundedRect.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "BundledFonts.h"
 #include "Clock.h"
-#include "drawPlaySurface.h"
+#include "DrawPlaySurface.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "RoundedPanel.h"
 
-#include "continuousRoundedRect.h"
+#include "ContinuousRoundedRect.h"
 
 #include <QPainter>
 

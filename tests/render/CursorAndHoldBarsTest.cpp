@@ -1,5 +1,5 @@
+#include "DrawCursorMarker.h"
 #include "RenderFixture.h"
-#include "drawCursorMarker.h"
 
 namespace wigglepad {
 namespace {

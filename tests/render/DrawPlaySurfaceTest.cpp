@@ -1,4 +1,4 @@
-#include "drawPlaySurface.h"
+#include "DrawPlaySurface.h"
 
 #include "RenderFixture.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "DrawPlaySurface.h"
 #include "FakeClock.h"
 #include "FakeScreen.h"
 #include "MemorySettingsStore.h"
@@ -9,7 +10,6 @@
 #include "QtBridge.h"
 #include "RenderCaches.h"
 #include "ScriptedRandomSource.h"
-#include "drawPlaySurface.h"
 
 #include <QColor>
 #include <QImage>

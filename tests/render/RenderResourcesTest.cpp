@@ -1,8 +1,8 @@
 #include "CharacterImageCache.h"
+#include "ContinuousRoundedRect.h"
 #include "LruCache.h"
+#include "PaintOnPoolThread.h"
 #include "RibbonImageCache.h"
-#include "continuousRoundedRect.h"
-#include "paintOnPoolThread.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,5 +1,5 @@
+#include "DrawTrail.h"
 #include "RenderFixture.h"
-#include "drawTrail.h"
 
 #include <QPainterPath>
 

@@ -1,14 +1,14 @@
-#include "paintPlaySurface.h"
+#include "PaintPlaySurface.h"
 
 #include "AppState.h"
+#include "DrawBubbles.h"
+#include "DrawCursorMarker.h"
+#include "DrawHoldBars.h"
+#include "DrawRibbons.h"
+#include "DrawShapes.h"
+#include "DrawTrail.h"
 #include "QtBridge.h"
 #include "RenderCaches.h"
-#include "drawBubbles.h"
-#include "drawCursorMarker.h"
-#include "drawHoldBars.h"
-#include "drawRibbons.h"
-#include "drawShapes.h"
-#include "drawTrail.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "drawCursorMarker.h"
+#include "DrawCursorMarker.h"
 
 #include "Fade.h"
 #include "QtBridge.h"

@@ -1,4 +1,4 @@
-#include "drawShapes.h"
+#include "DrawShapes.h"
 
 #include "Fade.h"
 #include "QtBridge.h"

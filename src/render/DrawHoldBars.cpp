@@ -1,4 +1,4 @@
-#include "drawHoldBars.h"
+#include "DrawHoldBars.h"
 
 #include "Fade.h"
 #include "SquirclePathCache.h"

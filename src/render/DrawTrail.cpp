@@ -1,4 +1,4 @@
-#include "drawTrail.h"
+#include "DrawTrail.h"
 
 #include "Fade.h"
 #include "QtBridge.h"

@@ -1,4 +1,4 @@
-#include "drawRibbons.h"
+#include "DrawRibbons.h"
 
 #include "Fade.h"
 #include "QtBridge.h"

@@ -1,7 +1,7 @@
-#include "drawPlaySurface.h"
+#include "DrawPlaySurface.h"
 
-#include "paintOnPoolThread.h"
-#include "paintPlaySurface.h"
+#include "PaintOnPoolThread.h"
+#include "PaintPlaySurface.h"
 
 namespace wigglepad {
 

@@ -1,4 +1,4 @@
-#include "paintOnPoolThread.h"
+#include "PaintOnPoolThread.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "continuousRoundedRect.h"
+#include "ContinuousRoundedRect.h"
 
 #include <QPointF>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "drawBubbles.h"
+#include "DrawBubbles.h"
 
 #include "Fade.h"
 #include "QtBridge.h"
