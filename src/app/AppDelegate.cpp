@@ -66,7 +66,7 @@ void AppDelegate::applicationWillTerminate() {
     services_.shell.setPresentationOptions(kNoPresentationOptions);
 }
 
-// The pointer is shown before the desktop is given back; cursorIsHidden stays as it was.
+// The pointer is shown before the desktop is given back; the router's record of it stays as it was.
 void AppDelegate::runQuitSequence() {
     services_.shell.unhidePointer();
     allowTermination_ = true;
