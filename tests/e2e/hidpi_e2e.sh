@@ -19,8 +19,9 @@ runs() {
     [ "$3" = row ] || geometry="1x$height+$4+0"
     convert "$work/$2.png" -crop "$geometry" -depth 8 rgb:- | od -An -v -tu1 -w3 | awk -v kind="$1" '
         function near(R, G, B) { return ($1-R)^2 + ($2-G)^2 + ($3-B)^2 <= 27 }
-        { on = kind == "notMenu" ? !near(250, 247, 242) : kind == "accent" ? near(0, 122, 255) :
-            $1 >= 200 && $2 >= 200 && $3 >= 200 } # "light": the confirmation card, not the dim
+        { on = $1 >= 200 && $2 >= 200 && $3 >= 200 } # "light": the confirmation card, not the dim
+        kind == "notMenu" { on = !near(250, 247, 242) }
+        kind == "accent" { on = near(0, 122, 255) }
         on && !open { start = NR - 1; open = 1 }
         !on && open { print start, NR - 1 - start; open = 0 }
         END { if (open) print start, NR - start }'
