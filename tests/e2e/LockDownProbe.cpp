@@ -19,19 +19,15 @@
 #include <QColor>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -69,49 +65,20 @@ protected:
     }
 };
 
-void obey(QtSystemShell& shell, const std::string& line) {
-    std::istringstream command(line);
-    std::string word;
-    unsigned long n = 0;
-    command >> word >> n;
-    if (word == "options") {
-        shell.setPresentationOptions(static_cast<PresentationOptions>(n));
-    } else if (word == "stall") {
-        std::this_thread::sleep_for(std::chrono::seconds(n));
-    }
-}
-
-// Follows commands on stdin, one a line; stops at its end.
+// Follows the commands on stdin in the main loop, as they come.
 void followCommands(QtSystemShell& shell) {
-    auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
-    QObject::connect(
-        input, &QSocketNotifier::activated, [&shell, input, pending = std::string()]() mutable {
-            char chunk[256];
-            const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
-            input->setEnabled(got > 0);
-            pending.append(chunk, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
-            for (std::size_t end = 0; (end = pending.find('\n')) != std::string::npos;) {
-                obey(shell, pending.substr(0, end));
-                pending.erase(0, end + 1);
-            }
-        });
-}
-
-// Says "ready" once the window is up and active, then "grabbed" and "released".
-void reportProgress(const QtSystemShell& shell, const QWindow& window) {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout,
-                     [&shell, &window, ready = false, grabbed = false]() mutable {
-                         if (!ready && window.isExposed() && window.isActive()) {
-                             report("ready");
-                             ready = true;
-                         }
-                         if (ready && shell.keyboardGrabbed() != grabbed) {
-                             grabbed = !grabbed;
-                             report(grabbed ? "grabbed" : "released");
-                         }
-                     });
-    poll->start(10);
+    std::thread([&shell] {
+        std::string command;
+        unsigned long n = 0;
+        while (std::cin >> command >> n) {
+            QMetaObject::invokeMethod(qApp, [&shell, command, n] {
+                if (command == "options")
+                    shell.setPresentationOptions(static_cast<PresentationOptions>(n));
+                else if (command == "stall")
+                    std::this_thread::sleep_for(std::chrono::seconds(n));
+            });
+        }
+    }).detach();
 }
 
 } // namespace
@@ -137,7 +104,18 @@ int main(int argc, char** argv) {
     // Installed last, so it sees each key before the monitor swallows it.
     QtKeyReporter qtKeys;
     handle.installEventFilter(&qtKeys);
-    reportProgress(shell, handle);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&, ready = false, grabbed = false]() mutable {
+        if (!ready && handle.isExposed() && handle.isActive()) {
+            report("ready");
+            ready = true;
+        }
+        if (ready && shell.keyboardGrabbed() != grabbed) {
+            grabbed = !grabbed;
+            report(grabbed ? "grabbed" : "released");
+        }
+    });
+    poll.start(10);
     followCommands(shell);
     return application.exec();
 }

@@ -6,8 +6,7 @@
 //   pop <seconds>    sweeps the pointer over the screen, no button down, until a sound is heard
 //                    (only a bubble popping sounds then); fails if none is heard in time;
 //   silent <seconds> presses A ten times a second and fails if anything is heard.
-// Everything heard is also written to <recording> (raw 32-bit float, mono, 48 kHz).
-// Usage: wigglepad_sound_probe <server> <sink monitor> <recording> keys|pop|silent <n>
+// Usage: wigglepad_sound_probe <server> <sink monitor> keys|pop|silent <n>
 #include "XTestInput.h"
 
 #include <X11/keysym.h>
@@ -35,14 +34,13 @@ constexpr float kAudible = 0.003f;  // -50 dBFS
 // first audible one at or after a mark.
 class Recorder {
 public:
-    Recorder(const char* server, const char* monitor, const char* path)
-        : file_(std::fopen(path, "wb")) {
+    Recorder(const char* server, const char* monitor) {
         const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 1};
         const auto any = static_cast<std::uint32_t>(-1);
         const pa_buffer_attr attr{any, any, any, any, kChunk * sizeof(float)};
         stream_ = pa_simple_new(server, "sound probe", PA_STREAM_RECORD, monitor, "monitor", &spec,
                                 nullptr, &attr, nullptr);
-        if (stream_ && file_)
+        if (stream_)
             thread_ = std::thread([this] { run(); });
     }
     ~Recorder() {
@@ -51,8 +49,6 @@ public:
             thread_.join();
         if (stream_)
             pa_simple_free(stream_);
-        if (file_)
-            std::fclose(file_);
     }
     bool ok() const { return thread_.joinable(); }
 
@@ -78,7 +74,6 @@ private:
         std::vector<float> chunk(kChunk);
         while (!stop_ &&
                pa_simple_read(stream_, chunk.data(), kChunk * sizeof(float), nullptr) >= 0) {
-            std::fwrite(chunk.data(), sizeof(float), kChunk, file_);
             for (const float sample : chunk) {
                 const std::int64_t frame = frames_++;
                 if (std::abs(sample) < kAudible)
@@ -91,7 +86,6 @@ private:
         }
     }
 
-    std::FILE* file_;
     pa_simple* stream_ = nullptr;
     std::thread thread_;
     std::atomic<bool> stop_ = false;
@@ -156,20 +150,19 @@ int silent(XTestInput& input, Recorder& recorder, Clock::time_point deadline) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: %s <server> <monitor> <recording> keys|pop|silent <n>\n",
-                     argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s <server> <monitor> keys|pop|silent <n>\n", argv[0]);
         return 2;
     }
     XTestInput input;
-    Recorder recorder(argv[1], argv[2], argv[3]);
+    Recorder recorder(argv[1], argv[2]);
     if (!input.ok() || !recorder.ok()) {
         std::fprintf(stderr, "no display or no recording\n");
         return 2;
     }
     std::this_thread::sleep_for(200ms); // the recording under way
-    const std::string what = argv[4];
-    const double n = std::stod(argv[5]);
+    const std::string what = argv[3];
+    const double n = std::stod(argv[4]);
     const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                              std::chrono::duration<double>(n));
     if (what == "keys")

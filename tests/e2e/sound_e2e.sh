@@ -39,22 +39,22 @@ play_with() {
     start_wigglepad "$1"
     [ -z "${3:-}" ] || close_banner
 }
-probe() { "$probe" "$PULSE_SERVER" play.monitor "$work/$1.raw" "$2" "$3"; }
+probe() { "$probe" "$PULSE_SERVER" play.monitor "$@"; }
 
 # Every press must be heard, half of them within 100 ms: on a loaded machine one may come late.
 echo "== Sound on: key presses heard within 100 ms, and a popped bubble heard"
 play_with sounding true sensory
-probe keys keys 10 | tee "$work/keys.out"
+probe keys 10 | tee "$work/keys.out"
 awk '/^median/ { if ($2 + 0 > 100) exit 1 }' "$work/keys.out" || fail "presses were heard late"
-probe pop pop 30 || fail "no bubble was heard popping"
+probe pop 30 || fail "no bubble was heard popping"
 ! grep -q sound "$work/sounding.err" || fail "a sound trouble said"
 
 echo "== Sound off, and over the menu: silence"
 play_with off false sensory
-probe off silent 2 || fail "sound although it is off"
+probe silent 2 || fail "sound although it is off"
 play_with menu true
 sleep 0.5
-probe menu silent 2 || fail "sound over the menu"
+probe silent 2 || fail "sound over the menu"
 
 echo "== The sound server going away, and none at all: play goes on, said once"
 kill "${pids[0]}"
