@@ -1,14 +1,10 @@
 // Stand-ins for the desktop's session services on a private session bus, for the session-end
 // test: the desktop portal's Inhibit with its request objects, and the GNOME session manager's
-// Inhibit and Uninhibit. Reports on stdout, one line each:
-//   ready                                   the services are on the bus
-//   portal inhibit <flags> <reason>         an inhibition was asked of the portal
-//   portal close                            a held portal inhibition was closed
-//   session-manager inhibit <flags> <app>   an inhibition was asked of the session manager
-//   session-manager uninhibit               a held cookie was given back
-//   vanished holding <n>                    a caller left the bus still holding n inhibitions
-// Arguments choose the services: "--portal grant", "--portal refuse" (answers with Response 2),
-// "--portal slow" (grants a second late), and "--session-manager".
+// Inhibit and Uninhibit, chosen by "--portal grant|refuse|slow" (slow: a second late) and
+// "--session-manager". Reports on stdout, one line each: "ready", "portal inhibit <flags>
+// <reason>", "portal close" (of a held one), "session-manager inhibit <flags> <app>",
+// "session-manager uninhibit" (of a held cookie), "vanished holding <n>" (a caller left the bus
+// still holding n inhibitions).
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>

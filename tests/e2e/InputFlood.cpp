@@ -112,9 +112,7 @@ private:
 int main(int argc, char** argv) {
     XTestInput input;
     if (argc != 4 || !input.ok()) {
-        std::fprintf(stderr,
-                     "usage: %s <seconds> <keys per second> <pointer events per second>,"
-                     " on a display with XTEST\n",
+        std::fprintf(stderr, "usage: %s <seconds> <keys/s> <pointer events/s>, on X with XTEST\n",
                      argv[0]);
         return 2;
     }
@@ -134,10 +132,7 @@ int main(int argc, char** argv) {
         while (static_cast<double>(flood.pointerEvents) < elapsed * std::atof(argv[3]))
             flood.pointerEvent();
         // Syncing now and then keeps the flood at the pace the server takes it.
-        if (tick % 50 == 0)
-            input.sync();
-        else
-            input.flush();
+        tick % 50 == 0 ? input.sync() : input.flush();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     flood.releaseAll();

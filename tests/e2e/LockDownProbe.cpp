@@ -1,16 +1,10 @@
-// A stand-in kiosk window for the lock-down's end-to-end tests: shows a window, locks the
-// desktop down with the presentation options given as its first argument (490 when none) and
-// reports on stdout, one line each:
-//   ready              the window is on screen and active
-//   grabbed, released  the keyboard lock (X11: the grab; Wayland: the inhibitor) came or went
-//   key <code> <text>  a key went down (position code, characters as hex bytes), with
-//                      " repeat" added when the keyboard's auto-repeat made it
-//   qtkey <keys>       a key went down, as Qt names it ("Alt+Tab"): a program's virtual
-//                      keyboard brings its own keymap, so positions mean little then
-//   up <code>          a key went up
-// With --hold-off-session-end the lock-down holds off the end of the session. Lines on stdin
-// steer it: "options <n>" sets the options; "stall <seconds>" stops the main loop that long, as
-// a hung program would.
+// A stand-in kiosk window for the lock-down's end-to-end tests: locks the desktop down with the
+// presentation options given as its first argument (490 when none), holding off the session's
+// end with --hold-off-session-end. Reports on stdout, one line each: "ready" (on screen and
+// active); "grabbed" and "released" (the keyboard grab on X11, the inhibitor on Wayland); "key
+// <position code> <characters as hex bytes>[ repeat]" and "up <code>"; "qtkey <keys>" as Qt
+// names them ("Alt+Tab"), for a virtual keyboard brings a keymap of its own. Lines on stdin steer
+// it: "options <n>"; "stall <seconds>" stops the main loop that long, as a hung program would.
 #include "DesktopSessionEndGuard.h"
 #include "EventMonitor.h"
 #include "QtSystemShell.h"

@@ -1,11 +1,9 @@
 // Listens to a sound server's sink through its monitor while playing with the program through
-// XTEST, and tells how soon the input was heard:
-//   keys <count>     presses A <count> times, each once the sink is quiet again, and prints each
-//                    delay from the press to the first audible sample, then the median and p95;
-//                    fails when a press was not heard within a second;
-//   pop <seconds>    sweeps the pointer over the screen, no button down, until a sound is heard
-//                    (only a bubble popping sounds then); fails if none is heard in time;
-//   silent <seconds> presses A ten times a second and fails if anything is heard.
+// XTEST: "keys <count>" presses A, each time once the sink is quiet again, and prints the delays
+// to the first audible sample, then their median and p95 (fails when one is not heard within a
+// second); "pop <seconds>" sweeps the pointer over the screen, no button down, until a sound is
+// heard, as only a bubble popping sounds then; "silent <seconds>" presses A ten times a second
+// and fails if anything is heard.
 // Usage: wigglepad_sound_probe <server> <sink monitor> keys|pop|silent <n>
 #include "XTestInput.h"
 

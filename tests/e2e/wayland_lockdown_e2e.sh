@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
 # The Wayland lock-down end to end: the stand-in kiosk window on a headless sway with two
-# monitors whose key bindings leave marker files, typed at with wtype's virtual keyboard. While
-# the probe holds the shortcuts inhibitor, Alt+Tab and Super+D reach the probe, no binding runs
-# and the second monitor is covered; once the options are 0 the bindings run again and the
-# cover is gone. When no compositor can run here the test says why and is skipped (status 77).
-# Then the real program reads keys through the keymap the compositor sends: wtype's virtual
-# keyboard sends one of its own for each run, holding only the keys it types, so a program
-# keeping a keymap of its own (or the first one it got) reads other keys.
+# monitors whose key bindings leave marker files, typed at with wtype's virtual keyboard; skipped
+# (status 77) where no compositor can run. Then the real program reads keys through the keymap
+# the compositor sends: wtype sends one of its own for each run, holding only the keys it types,
+# so a program keeping a keymap of its own (or the first one it got) reads other keys.
 # Usage: wayland_lockdown_e2e.sh <lock-down probe> <wigglepad binary>
 set -euo pipefail
 

@@ -34,34 +34,35 @@ share/metainfo/$id.metainfo.xml
 share/wigglepad/fonts/Nunito_900Black.ttf
 FILES
 
-# check_layout <root>: the files under <root>/usr.
+# check_layout <root>: the files under <root>/usr, from there.
 check_layout() {
-    local root=$1 prefix=$1/usr report size
-    diff -u "$work/expected" <(cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort) ||
-        fail "$prefix holds other files than Wigglepad's"
-    [ -x "$prefix/bin/wigglepad" ] || fail "bin/wigglepad is not executable"
+    local report size
+    cd "$1/usr"
+    diff -u "$work/expected" <(find . ! -type d | sed 's|^\./||' | sort) ||
+        fail "$1/usr holds other files than Wigglepad's"
+    [ -x bin/wigglepad ] || fail "bin/wigglepad is not executable"
     cmp -s "$source_dir/resources/fonts/Nunito_900Black.ttf" \
-        "$prefix/share/wigglepad/fonts/Nunito_900Black.ttf" || fail "the font is not the bundled one"
+        share/wigglepad/fonts/Nunito_900Black.ttf || fail "the font is not the bundled one"
 
     # The launcher passes the validator (hints allowed) and names the icon by the same id.
-    report=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) &&
+    report=$(desktop-file-validate "share/applications/$id.desktop" 2>&1) &&
         ! grep -E 'error|warning' <<<"$report" || fail "desktop-file-validate: $report"
-    has "$prefix/share/applications/$id.desktop" launcher "^Icon=$id$" "^Exec=wigglepad$"
+    has "share/applications/$id.desktop" launcher "^Icon=$id$" "^Exec=wigglepad$"
     # validate-tree also finds the launchable's desktop file under the same root.
-    report=$(appstreamcli validate-tree --no-net "$root" 2>&1) &&
+    report=$(appstreamcli validate-tree --no-net "$1" 2>&1) &&
         ! grep -E '^ *[EWI]: ' <<<"$report" || fail "appstreamcli validate-tree: $report"
-    has "$prefix/share/metainfo/$id.metainfo.xml" metainfo "<binary>wigglepad</binary>" \
+    has "share/metainfo/$id.metainfo.xml" metainfo "<binary>wigglepad</binary>" \
         "<launchable type=\"desktop-id\">$id.desktop</launchable>" '<release version="0.1.0"'
 
-    file -b "$prefix/share/icons/hicolor/scalable/apps/$id.svg" | grep -q SVG ||
+    file -b "share/icons/hicolor/scalable/apps/$id.svg" | grep -q SVG ||
         fail "the scalable icon is no SVG"
     for size in 128 256; do
-        file -b "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" |
-            grep -q "PNG image data, $size x $size," || fail "the ${size}px icon is not ${size}x$size"
+        file -b "share/icons/hicolor/${size}x$size/apps/$id.png" |
+            grep -q "PNG image data, $size x $size," || fail "the ${size}px icon is amiss"
     done
     # man-db renders the page without a single groff warning (w: all of them).
-    report=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings=w -l "$prefix/share/man/man6/wigglepad.6.gz" \
-        2>&1 >"$work/man.txt")
+    report=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings=w -l share/man/man6/wigglepad.6.gz 2>&1 \
+        >"$work/man.txt")
     [ -z "$report" ] || fail "man warns: $report"
     has "$work/man.txt" manual "Hold Escape for 3 seconds"
 }

@@ -4,20 +4,17 @@ namespace wigglepad {
 
 XTestInput::XTestInput()
     : display_(XOpenDisplay(nullptr)) {
-    int event = 0;
-    int error = 0;
-    int major = 0;
-    int minor = 0;
-    if (display_ && !XTestQueryExtension(display_, &event, &error, &major, &minor)) {
+    int unused[4] = {};
+    if (display_ &&
+        !XTestQueryExtension(display_, &unused[0], &unused[1], &unused[2], &unused[3])) {
         XCloseDisplay(display_);
         display_ = nullptr;
     }
 }
 
 XTestInput::~XTestInput() {
-    if (display_) {
+    if (display_)
         XCloseDisplay(display_);
-    }
 }
 
 } // namespace wigglepad
