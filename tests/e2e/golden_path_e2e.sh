@@ -40,9 +40,6 @@ expect_confirmation() {
     expect_pixel "${exit_button[@]}" "$exit_red" 3 "$1: no Exit button"
     ! undimmed || fail "$1: the surface is not dimmed"
 }
-five_rapid_clicks_top_right() { xdotool mousemove 1900 20 click --repeat 5 --delay 80 1; }
-# A child: the pointer pushed into the top-right pixel, clicks twice a second.
-clicks_at_2_hz_in_the_corner() { xdotool mousemove 1919 0 click --repeat 6 --delay 500 1; }
 # mash <seconds> <keys...>: random keys of these, four a second.
 mash() {
     local typed=() i
@@ -102,14 +99,14 @@ use_settings_with_chosen_mode
 echo "== Five rapid clicks top-right open the confirmation; Cancel goes back to play"
 start_wigglepad confirm
 close_banner
-five_rapid_clicks_top_right
+xdotool mousemove 1900 20 click --repeat 5 --delay 80 1
 expect_confirmation "five clicks"
 click_at "${cancel_button[@]}"
 expect_pixel 100 900 "$surface_colour" 3 "Cancel did not go back to play"
 expect_in_charge "after Cancel"
 
 echo "== Five more and Exit end the run with status 0"
-five_rapid_clicks_top_right
+xdotool mousemove 1900 20 click --repeat 5 --delay 80 1
 expect_confirmation "five more clicks"
 click_at "${exit_button[@]}"
 expect_exit_status 0 "Exit"
@@ -118,14 +115,15 @@ expect_exit_status 0 "Exit"
 echo "== A child's clicks at 2 Hz in the corner and keys that press nothing: closed by itself"
 start_wigglepad child
 close_banner
-clicks_at_2_hz_in_the_corner
+# A child: the pointer pushed into the top-right pixel, clicks twice a second.
+xdotool mousemove 1919 0 click --repeat 6 --delay 500 1
 expect_confirmation "clicks at 2 Hz"
 mash 16 Return KP_Enter Up Down Left Right a 7
 running || fail "keys ended the run"
 undimmed || fail "the unattended confirmation is still up after 16 s"
 
 echo "== The clicks go on while 30 s of random keys with Tab and Space fall: still running"
-clicks_at_2_hz_in_the_corner
+xdotool mousemove 1919 0 click --repeat 6 --delay 500 1
 expect_confirmation "clicks at 2 Hz again"
 # Each Cancel the keys press, the clicks undo: the keys keep landing on the confirmation.
 xdotool click --repeat 60 --delay 500 1 &

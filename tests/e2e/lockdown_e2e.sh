@@ -32,9 +32,7 @@ end_probe bare
 start_window_manager
 echo "== Locked down (490): full screen, above, keyboard grabbed"
 start_window_probe locked 490
-wait_for 5 sh -c "xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN" ||
-    fail "locked: not full screen: $(net_wm_state "$wid")"
-net_wm_state "$wid" | grep -q _NET_WM_STATE_ABOVE || fail "locked: not above"
+wait_for 5 full_screen_above "$wid" || fail "locked: $(net_wm_state "$wid")"
 wait_for 5 has_line locked.out grabbed || fail "locked: the keyboard grab never held"
 tab_reaches_probe locked || fail "locked: Alt+Tab went to the window manager"
 

@@ -20,14 +20,12 @@ manager="session-manager inhibit 3 wigglepad"
 # start_guarded <name> [arguments of the services...]: fresh fakes once they are on the bus,
 # then the probe, locked down and holding off the session's end; $name.s.out tells what they saw.
 start_guarded() {
-    local name=$1
-    shift
     [ -z "${services_pid:-}" ] || { kill "$services_pid" && wait "$services_pid" || true; }
-    "$services" "$@" >"$work/$name.s.out" 2>"$work/$name.s.err" &
+    "$services" "${@:2}" >"$work/$1.s.out" 2>"$work/$1.s.err" &
     services_pid=$!
     pids+=("$services_pid")
-    wait_for 5 has_line "$name.s.out" ready || fail "$name: the fake services did not start"
-    start_probe "$name"
+    wait_for 5 has_line "$1.s.out" ready || fail "$1: the fake services did not start"
+    start_probe "$1"
 }
 # expect_seen <name> <line> <what failed>: the services see that within 5 s.
 expect_seen() { wait_for 5 has_line "$1.s.out" "$2" || fail "$1: $3"; }

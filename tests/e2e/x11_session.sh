@@ -28,10 +28,8 @@ fail() {
 # wait_for <seconds> <command...>: runs the command until it succeeds, for at most that long.
 wait_for() {
     local tries=$(($1 * 20))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
+    until "${@:2}" >/dev/null 2>&1; do
+        [ $((tries -= 1)) -gt 0 ] || return 1
         sleep 0.05
     done
 }
@@ -59,6 +57,10 @@ start_window_manager() {
 start_desktop() { start_x_server "$@" && start_window_manager; }
 
 net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
+# full_screen_above <window>: full screen, above everything and not minimised.
+full_screen_above() {
+    net_wm_state "$1" | awk '/_FULLSCREEN/ && /_ABOVE/ && !/_HIDDEN/ { ok = 1 } END { exit !ok }'
+}
 is_viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 # covers <window> <width> <height>: the window lies at 0,0 and is that large.
 covers() {
@@ -89,12 +91,10 @@ wigglepad_window_id() { wigglepad_windows | grep -m 1 .; }
 # start_wigglepad <name> [command prefix...]: starts the program ($app) with its output in
 # $work/<name>.out and .err, waits for its window; sets app_pid and wid.
 start_wigglepad() {
-    local name=$1
-    shift
-    "$@" "$app" >"$work/$name.out" 2>"$work/$name.err" &
+    "${@:2}" "$app" >"$work/$1.out" 2>"$work/$1.err" &
     app_pid=$!
     pids+=("$app_pid")
-    wait_for 10 wigglepad_window_id || fail "$name: no window titled Wigglepad came on screen"
+    wait_for 10 wigglepad_window_id || fail "$1: no window titled Wigglepad came on screen"
     wid=$(wigglepad_window_id)
 }
 running() { kill -0 "$app_pid" 2>/dev/null; }
@@ -118,9 +118,7 @@ stop_wigglepad() { kill -TERM "$app_pid" && expect_exit_status 0 "${1:-SIGTERM}"
 expect_in_charge() {
     running || fail "$1: the program ended"
     is_viewable "$wid" || fail "$1: the window is not on screen"
-    wait_for 3 sh -c "xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN" &&
-        net_wm_state "$wid" | grep -q STATE_ABOVE && ! net_wm_state "$wid" | grep -q STATE_HIDDEN ||
-        fail "$1: not full screen and above, or minimised: $(net_wm_state "$wid")"
+    wait_for 3 full_screen_above "$wid" || fail "$1: $(net_wm_state "$wid")"
     wait_for 3 sh -c "[ \"\$(xdotool getactivewindow)\" = $wid ]" ||
         fail "$1: another window is active"
 }
@@ -140,14 +138,12 @@ surface_colour=250,247,242
 # start_probe <name> [arguments...] waits until it says "ready"; end_probe <name>: SIGTERM must
 # release everything and end it with status 0.
 start_probe() {
-    local name=$1
-    shift
-    mkfifo "$work/$name.in"
-    exec 4<>"$work/$name.in"
-    "${probe[@]}" "$@" <"$work/$name.in" >"$work/$name.out" 2>"$work/$name.err" &
+    mkfifo "$work/$1.in"
+    exec 4<>"$work/$1.in"
+    "${probe[@]}" "${@:2}" <"$work/$1.in" >"$work/$1.out" 2>"$work/$1.err" &
     probe_pid=$!
     pids+=("$probe_pid")
-    wait_for 10 has_line "$name.out" ready || fail "$name: the probe did not come up"
+    wait_for 10 has_line "$1.out" ready || fail "$1: the probe did not come up"
 }
 end_probe() {
     kill -TERM "$probe_pid"
