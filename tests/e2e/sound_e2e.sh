@@ -44,7 +44,7 @@ probe() { "$probe" "$PULSE_SERVER" play.monitor "$@"; }
 # Every press must be heard, half of them within 100 ms: on a loaded machine one may come late.
 echo "== Sound on: key presses heard within 100 ms, and a popped bubble heard"
 play_with sounding true sensory
-probe keys 10 | tee "$work/keys.out"
+probe keys 10 | tee "$work/keys.out" || fail "a press was not heard within a second"
 awk '/^median/ { if ($2 + 0 > 100) exit 1 }' "$work/keys.out" || fail "presses were heard late"
 probe pop 30 || fail "no bubble was heard popping"
 ! grep -q sound "$work/sounding.err" || fail "a sound trouble said"

@@ -106,9 +106,10 @@ close_banner() {
 # hold_key <key> <seconds>
 hold_key() { xdotool keydown "$1" sleep "$2" keyup "$1"; }
 
-# expect_exit_status <status> <what>: waits for the program to end and checks how.
+# expect_exit_status <status> <what>: the program ends within 5 s, and so.
 expect_exit_status() {
     local status=0
+    wait_for 5 eval '! running' || fail "$2 did not end it"
     wait "$app_pid" || status=$?
     [ "$status" -eq "$1" ] || fail "$2 ended it with status $status, not $1"
 }
