@@ -24,7 +24,7 @@ void report(const QString& line) {
     std::fflush(stdout);
 }
 
-// Both services, told apart by the member's arguments; the inhibitions held are kept by
+// Both services, told apart by the object path; the inhibitions held are kept by
 // caller, as the real services drop them when a caller leaves the bus.
 class FakeServices final : public QDBusVirtualObject {
 public:

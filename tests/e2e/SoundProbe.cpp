@@ -56,13 +56,12 @@ public:
                static_cast<std::int64_t>(pa_simple_get_latency(stream_, nullptr) * kRate / 1000000);
     }
     // Waits for the sink to be quiet longer than any tone, then marks the frame from now on.
-    void markAfterQuiet() {
+    std::int64_t markAfterQuiet() {
         while (now() - lastAudible_ < kRate * 6 / 10)
             std::this_thread::sleep_for(10ms);
         firstAudible_ = -1;
-        mark_ = now();
+        return mark_ = now();
     }
-    std::int64_t mark() const { return mark_; }
     // The first audible frame since the mark, or -1.
     std::int64_t heard() const { return firstAudible_; }
     float peak() const { return peak_; }
@@ -100,7 +99,7 @@ void pressA(XTestInput& input) {
 int keys(XTestInput& input, Recorder& recorder, double count) {
     std::vector<double> delays;
     while (static_cast<double>(delays.size()) < count) {
-        recorder.markAfterQuiet();
+        const std::int64_t pressed = recorder.markAfterQuiet();
         pressA(input);
         const auto deadline = Clock::now() + 1s;
         while (recorder.heard() < 0 && Clock::now() < deadline)
@@ -109,14 +108,12 @@ int keys(XTestInput& input, Recorder& recorder, double count) {
             std::printf("press %zu: not heard within a second\n", delays.size() + 1);
             return 1;
         }
-        delays.push_back(1000.0 * static_cast<double>(recorder.heard() - recorder.mark()) / kRate);
+        delays.push_back(1000.0 * static_cast<double>(recorder.heard() - pressed) / kRate);
         std::printf("press %zu: heard after %.1f ms\n", delays.size(), delays.back());
     }
     std::sort(delays.begin(), delays.end());
-    const auto at = [&](double share) {
-        return delays[std::min(delays.size() - 1, static_cast<std::size_t>(share * delays.size()))];
-    };
-    std::printf("median %.1f ms, p95 %.1f ms, most %.1f ms\n", at(0.5), at(0.95), delays.back());
+    std::printf("median %.1f ms, p95 %.1f ms, most %.1f ms\n", delays[delays.size() / 2],
+                delays[delays.size() * 95 / 100], delays.back());
     return 0;
 }
 
