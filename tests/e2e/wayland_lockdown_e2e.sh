@@ -9,13 +9,8 @@ set -euo pipefail
 
 # Only the scratch directory, cleanup, waiting and probe helpers: no X server is started.
 source "$(dirname "$0")/x11_session.sh"
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-for tool in sway wtype setpriv; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+skip() { echo "SKIPPED: $*" && exit 77; }
+for tool in sway wtype setpriv; do command -v "$tool" >/dev/null || skip "no $tool here"; done
 
 # sway will not run as root (as CI does): then the compositor and its clients run as a system
 # user, in a runtime directory of its own.
