@@ -6,21 +6,15 @@
 
 int main() {
     Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "no X display\n");
-        return 2;
-    }
-    XFixesCursorImage* image = XFixesGetCursorImage(display);
+    XFixesCursorImage* image = display ? XFixesGetCursorImage(display) : nullptr;
     if (!image) {
-        std::fprintf(stderr, "no cursor image\n");
+        std::fprintf(stderr, "no X display or no cursor image\n");
         return 2;
     }
     bool visible = false;
-    const unsigned long pixels = static_cast<unsigned long>(image->width) * image->height;
-    for (unsigned long i = 0; i < pixels; ++i) {
-        // Each pixel is premultiplied ARGB in a long; any alpha shows.
-        visible = visible || ((image->pixels[i] >> 24) & 0xff) != 0;
-    }
+    // Premultiplied ARGB, a pixel in each long: any alpha shows.
+    for (unsigned long i = 0; i < static_cast<unsigned long>(image->width) * image->height; ++i)
+        visible = visible || (image->pixels[i] >> 24 & 0xff) != 0;
     std::puts(visible ? "visible" : "hidden");
     XFree(image);
     XCloseDisplay(display);

@@ -7,7 +7,6 @@
 #include "XTestInput.h"
 
 #include <X11/XKBlib.h>
-#include <X11/keysym.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,44 +18,32 @@
 
 namespace {
 
-using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using wigglepad::XTestInput;
 
 constexpr int kCornerKeptClear = 120; // pixels, beyond the 44-point zone even at twice the scale
-constexpr std::size_t kMostKeysHeld = 3;
-constexpr unsigned int kButtons = 7; // left, middle, right, the wheel's four directions
-constexpr unsigned int kFirstWheelButton = 4;
-
-// Every keycode the keymap gives a keysym.
-std::vector<unsigned int> mappedKeycodes(Display* display) {
-    int lowest = 0;
-    int highest = 0;
-    XDisplayKeycodes(display, &lowest, &highest);
-    std::vector<unsigned int> keycodes;
-    for (int code = lowest; code <= highest; ++code) {
-        const auto keycode = static_cast<KeyCode>(code);
-        if (XkbKeycodeToKeysym(display, keycode, 0, 0) != NoSymbol) {
-            keycodes.push_back(keycode);
-        }
-    }
-    return keycodes;
-}
+constexpr unsigned int kFirstWheelButton = 4; // after left, middle and right; the wheel has four
 
 class Flood {
 public:
-    Flood(XTestInput& input, std::uint64_t seed)
+    explicit Flood(XTestInput& input)
         : input_(input)
-        , keycodes_(mappedKeycodes(input.display()))
-        , engine_(seed)
         , x_(input.screenWidth() / 2)
-        , y_(input.screenHeight() / 2) {}
+        , y_(input.screenHeight() / 2) {
+        int lowest = 0;
+        int highest = 0;
+        XDisplayKeycodes(input.display(), &lowest, &highest);
+        for (int code = lowest; code <= highest; ++code) {
+            if (XkbKeycodeToKeysym(input.display(), static_cast<KeyCode>(code), 0, 0) != NoSymbol)
+                keycodes_.push_back(static_cast<unsigned int>(code));
+        }
+    }
 
     bool hasKeys() const { return !keycodes_.empty(); }
 
-    // A press of a new key, after letting go of the oldest held one when enough are down.
+    // A press of a new key, after letting go of the oldest held one when three are down.
     void keyEvent() {
-        if (held_.size() >= kMostKeysHeld || (!held_.empty() && chance(0.5))) {
+        if (held_.size() >= 3 || (!held_.empty() && chance(0.5))) {
             input_.key(held_.front(), false);
             held_.pop_front();
         }
@@ -64,62 +51,47 @@ public:
         if (std::find(held_.begin(), held_.end(), keycode) == held_.end()) {
             input_.key(keycode, true);
             held_.push_back(keycode);
-            ++keyPresses_;
+            ++keyPresses;
         }
     }
 
     void pointerEvent() {
-        if (chance(0.85)) {
-            move();
-        } else {
-            buttonEvent();
-        }
-        ++pointerEvents_;
-    }
-
-    void releaseAll() {
-        for (const unsigned int keycode : held_) {
-            input_.key(keycode, false);
-        }
-        held_.clear();
-        for (unsigned int button = 1; button < kFirstWheelButton; ++button) {
-            input_.button(button, false);
-        }
-        input_.sync();
-    }
-
-    long keyPresses() const { return keyPresses_; }
-    long pointerEvents() const { return pointerEvents_; }
-
-private:
-    void move() {
+        ++pointerEvents;
         const int width = input_.screenWidth();
         const int height = input_.screenHeight();
-        if (chance(0.05)) {
-            x_ = static_cast<int>(below(static_cast<std::size_t>(width)));
-            y_ = static_cast<int>(below(static_cast<std::size_t>(height)));
-        } else {
-            x_ = std::clamp(x_ + step(), 0, width - 1);
-            y_ = std::clamp(y_ + step(), 0, height - 1);
+        if (chance(0.85)) {
+            const bool jump = chance(0.05);
+            x_ = jump ? static_cast<int>(below(width)) : std::clamp(x_ + step(), 0, width - 1);
+            y_ = jump ? static_cast<int>(below(height)) : std::clamp(y_ + step(), 0, height - 1);
+            input_.moveTo(x_, y_);
+            return;
         }
-        input_.moveTo(x_, y_);
-    }
-
-    void buttonEvent() {
-        if (x_ > input_.screenWidth() - kCornerKeptClear && y_ < kCornerKeptClear) {
+        if (x_ > width - kCornerKeptClear && y_ < kCornerKeptClear) {
             y_ = kCornerKeptClear + static_cast<int>(below(kCornerKeptClear));
             input_.moveTo(x_, y_);
         }
-        const auto button = static_cast<unsigned int>(1 + below(kButtons));
-        if (button >= kFirstWheelButton) {
-            input_.button(button, true);
-            input_.button(button, false);
-        } else {
+        const auto button = static_cast<unsigned int>(1 + below(7));
+        if (button < kFirstWheelButton) {
             buttonsDown_[button] = !buttonsDown_[button];
             input_.button(button, buttonsDown_[button]);
+        } else {
+            input_.button(button, true);
+            input_.button(button, false);
         }
     }
 
+    void releaseAll() {
+        for (const unsigned int keycode : held_)
+            input_.key(keycode, false);
+        for (unsigned int button = 1; button < kFirstWheelButton; ++button)
+            input_.button(button, false);
+        input_.sync();
+    }
+
+    long keyPresses = 0;
+    long pointerEvents = 0;
+
+private:
     bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_) < p; }
     std::size_t below(std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(engine_);
@@ -128,32 +100,24 @@ private:
 
     XTestInput& input_;
     std::vector<unsigned int> keycodes_;
-    std::mt19937_64 engine_;
+    std::mt19937_64 engine_{std::random_device{}()};
     std::deque<unsigned int> held_;
     bool buttonsDown_[kFirstWheelButton] = {};
     int x_;
     int y_;
-    long keyPresses_ = 0;
-    long pointerEvents_ = 0;
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <seconds> <keys per second> <pointer events per second>\n",
+    XTestInput input;
+    if (argc != 4 || !input.ok()) {
+        std::fprintf(stderr, "usage: %s <seconds> <keys/s> <pointer events/s>, on X with XTEST\n",
                      argv[0]);
         return 2;
     }
-    const std::chrono::duration<double> span(std::atof(argv[1]));
-    const double keyRate = std::atof(argv[2]);
-    const double pointerRate = std::atof(argv[3]);
-    XTestInput input;
-    if (!input.ok()) {
-        std::fprintf(stderr, "no X display with the XTEST extension\n");
-        return 2;
-    }
-    Flood flood(input, std::random_device{}());
+    const double seconds = std::atof(argv[1]);
+    Flood flood(input);
     if (!flood.hasKeys()) {
         std::fprintf(stderr, "the keymap is empty\n");
         return 2;
@@ -161,25 +125,18 @@ int main(int argc, char** argv) {
     const Clock::time_point start = Clock::now();
     for (long tick = 1;; ++tick) {
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-        if (elapsed >= span.count()) {
+        if (elapsed >= seconds)
             break;
-        }
-        while (static_cast<double>(flood.keyPresses()) < elapsed * keyRate) {
+        while (static_cast<double>(flood.keyPresses) < elapsed * std::atof(argv[2]))
             flood.keyEvent();
-        }
-        while (static_cast<double>(flood.pointerEvents()) < elapsed * pointerRate) {
+        while (static_cast<double>(flood.pointerEvents) < elapsed * std::atof(argv[3]))
             flood.pointerEvent();
-        }
         // Syncing now and then keeps the flood at the pace the server takes it.
-        if (tick % 50 == 0) {
-            input.sync();
-        } else {
-            input.flush();
-        }
-        std::this_thread::sleep_for(1ms);
+        tick % 50 == 0 ? input.sync() : input.flush();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     flood.releaseAll();
-    std::printf("%ld key presses and %ld pointer events in %.0f s\n", flood.keyPresses(),
-                flood.pointerEvents(), span.count());
+    std::printf("%ld key presses and %ld pointer events in %.0f s\n", flood.keyPresses,
+                flood.pointerEvents, seconds);
     return 0;
 }

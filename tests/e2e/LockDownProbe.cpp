@@ -1,18 +1,10 @@
-// A stand-in kiosk window for the lock-down's end-to-end tests: shows a window, locks the
-// desktop down with the presentation options given as its argument (490 when none) and
-// reports on stdout, one line each, what happens to it:
-//   ready              the window is on screen and active
-//   grabbed            the keyboard lock is held (X11: the grab; Wayland: the inhibitor)
-//   released           the keyboard lock was given up
-//   key <code> <text>  a key went down (position code, characters as hex bytes), with
-//                      " repeat" added when the keyboard's auto-repeat made it
-//   qtkey <keys>       a key went down, as Qt names it with its modifiers ("Alt+Tab"): a
-//                      program's virtual keyboard brings its own keymap, so positions mean
-//                      little then
-//   up <code>          a key went up
-// With --hold-off-session-end the lock-down holds off the end of the session through the
-// desktop's services. Lines on stdin steer it while it runs: "options <n>" sets the options;
-// "stall <seconds>" stops the main loop that long, as a hung program would.
+// A stand-in kiosk window for the lock-down's end-to-end tests: locks the desktop down with the
+// presentation options given as its first argument (490 when none), holding off the session's
+// end with --hold-off-session-end. Reports on stdout, one line each: "ready" (on screen and
+// active); "grabbed" and "released" (the keyboard grab on X11, the inhibitor on Wayland); "key
+// <position code> <characters as hex bytes>[ repeat]" and "up <code>"; "qtkey <keys>" as Qt
+// names them ("Alt+Tab"), for a virtual keyboard brings a keymap of its own. Lines on stdin steer
+// it: "options <n>"; "stall <seconds>" stops the main loop that long, as a hung program would.
 #include "DesktopSessionEndGuard.h"
 #include "EventMonitor.h"
 #include "QtSystemShell.h"
@@ -21,7 +13,6 @@
 #include <QColor>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -31,36 +22,27 @@
 #include <memory>
 #include <string>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
 using namespace wigglepad;
-
-constexpr int kPollMs = 10;
 
 void report(const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
 }
 
-std::string hexBytes(const std::string& text) {
-    std::string hex;
-    for (const unsigned char byte : text) {
-        char pair[3];
-        std::snprintf(pair, sizeof pair, "%02x", byte);
-        hex += pair;
-    }
-    return hex.empty() ? "-" : hex;
-}
-
 InputDisposition reportKeys(const InputEvent& event) {
-    const std::string code = std::to_string(event.keyCode);
+    std::string line = std::to_string(event.keyCode);
     if (event.kind == InputEvent::Kind::keyDown) {
-        report("key " + code + " " + hexBytes(event.characters) +
-               (event.isAutoRepeat ? " repeat" : ""));
+        line = "key " + line + (event.characters.empty() ? " -" : " ");
+        for (const unsigned char byte : event.characters) {
+            line += "0123456789abcdef"[byte >> 4];
+            line += "0123456789abcdef"[byte & 15];
+        }
+        report(line + (event.isAutoRepeat ? " repeat" : ""));
     } else if (event.kind == InputEvent::Kind::keyUp) {
-        report("up " + code);
+        report("up " + line);
     }
     return InputDisposition::swallow;
 }
@@ -77,76 +59,20 @@ protected:
     }
 };
 
-PresentationOptions optionsFromArguments() {
-    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
-        bool isNumber = false;
-        const PresentationOptions options = argument.toUInt(&isNumber);
-        if (isNumber) {
-            return options;
-        }
-    }
-    return kLockedDown;
-}
-
-std::unique_ptr<DesktopSessionEndGuard> sessionEndGuardFromArguments() {
-    if (!QCoreApplication::arguments().contains(QStringLiteral("--hold-off-session-end"))) {
-        return nullptr;
-    }
-    return std::make_unique<DesktopSessionEndGuard>(std::cerr);
-}
-
-void obey(QtSystemShell& shell, const std::string& command) {
-    const std::string setOptions = "options ";
-    const std::string stall = "stall ";
-    if (command.rfind(setOptions, 0) == 0) {
-        shell.setPresentationOptions(std::stoul(command.substr(setOptions.size())));
-    } else if (command.rfind(stall, 0) == 0) {
-        std::this_thread::sleep_for(std::chrono::seconds(std::stoul(command.substr(stall.size()))));
-    }
-}
-
-// Follows commands on stdin, one a line; stops at its end.
+// Follows the commands on stdin in the main loop, as they come.
 void followCommands(QtSystemShell& shell) {
-    auto* input =
-        new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(
-        input, &QSocketNotifier::activated, [&shell, input, pending = std::string()]() mutable {
-            char chunk[256];
-            const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
-            if (got <= 0) {
-                input->setEnabled(false);
-                return;
-            }
-            pending.append(chunk, static_cast<std::size_t>(got));
-            for (std::size_t end = 0; (end = pending.find('\n')) != std::string::npos;) {
-                obey(shell, pending.substr(0, end));
-                pending.erase(0, end + 1);
-            }
-        });
-}
-
-void wireShell(QtSystemShell& shell, QWindow& window) {
-    shell.attachWindow(window, QColor::fromRgbF(0.98f, 0.97f, 0.95f)); // the play surface's
-    shell.setTerminationDelegate({[] { return false; }, {}});
-    shell.setResignActiveHandler([&shell] { shell.activate(); });
-}
-
-// Says "ready" once the window is up and active, then "grabbed" and "released" as the
-// keyboard lock comes and goes.
-void reportProgress(const QtSystemShell& shell, const QWindow& window) {
-    auto* poll = new QTimer(QCoreApplication::instance());
-    QObject::connect(poll, &QTimer::timeout,
-                     [&shell, &window, ready = false, grabbed = false]() mutable {
-                         if (!ready && window.isExposed() && window.isActive()) {
-                             report("ready");
-                             ready = true;
-                         }
-                         if (ready && shell.keyboardGrabbed() != grabbed) {
-                             grabbed = !grabbed;
-                             report(grabbed ? "grabbed" : "released");
-                         }
-                     });
-    poll->start(kPollMs);
+    std::thread([&shell] {
+        std::string command;
+        unsigned long n = 0;
+        while (std::cin >> command >> n) {
+            QMetaObject::invokeMethod(qApp, [&shell, command, n] {
+                if (command == "options")
+                    shell.setPresentationOptions(static_cast<PresentationOptions>(n));
+                else if (command == "stall")
+                    std::this_thread::sleep_for(std::chrono::seconds(n));
+            });
+        }
+    }).detach();
 }
 
 } // namespace
@@ -157,17 +83,33 @@ int main(int argc, char** argv) {
     window.setWindowTitle(QStringLiteral("wigglepad lock-down probe"));
     window.show();
     QWindow& handle = *window.windowHandle();
-
-    const std::unique_ptr<DesktopSessionEndGuard> sessionEndGuard = sessionEndGuardFromArguments();
-    QtSystemShell shell(std::cerr, sessionEndGuard.get());
-    wireShell(shell, handle);
-    shell.setPresentationOptions(optionsFromArguments());
+    std::unique_ptr<DesktopSessionEndGuard> guard;
+    if (application.arguments().contains(QStringLiteral("--hold-off-session-end"))) {
+        guard = std::make_unique<DesktopSessionEndGuard>(std::cerr);
+    }
+    QtSystemShell shell(std::cerr, guard.get());
+    shell.attachWindow(handle, QColor::fromRgbF(0.98f, 0.97f, 0.95f)); // the play surface's
+    shell.setTerminationDelegate({[] { return false; }, {}});
+    shell.setResignActiveHandler([&shell] { shell.activate(); });
+    shell.setPresentationOptions(argc > 1 ? static_cast<PresentationOptions>(std::stoul(argv[1]))
+                                          : kLockedDown);
     shell.activate();
     const EventMonitor monitor(handle, std::make_unique<DisplayKeyboard>(), reportKeys);
     // Installed last, so it sees each key before the monitor swallows it.
     QtKeyReporter qtKeys;
     handle.installEventFilter(&qtKeys);
-    reportProgress(shell, handle);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&, ready = false, grabbed = false]() mutable {
+        if (!ready && handle.isExposed() && handle.isActive()) {
+            report("ready");
+            ready = true;
+        }
+        if (ready && shell.keyboardGrabbed() != grabbed) {
+            grabbed = !grabbed;
+            report(grabbed ? "grabbed" : "released");
+        }
+    });
+    poll.start(10);
     followCommands(shell);
     return application.exec();
 }

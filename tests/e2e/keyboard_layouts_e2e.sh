@@ -9,29 +9,19 @@ set -euo pipefail
 app=$1
 source "$(dirname "$0")/x11_session.sh"
 
-log="$work/layouts.err"
-# spawned_by <key...>: what the program spawned for these xdotool keys, one line each.
-spawned_by() {
-    local before
-    before=$(wc -l <"$log")
-    xdotool key "$@"
-    sleep 0.3
-    tail -n +$((before + 1)) "$log" | sed -n 's/^wigglepad.input: spawned //p'
-}
 # expect_spawn <what> <key...>: the keys spawned exactly that, in order.
 expect_spawn() {
-    local want=$1; shift
-    local got
-    got=$(spawned_by "$@" | paste -sd ' ')
-    [ "$got" = "$want" ] || fail "keys $*: spawned '$got', not '$want'"
+    local before got
+    before=$(wc -l <"$work/layouts.err")
+    xdotool key "${@:2}" sleep 0.3
+    got=$(tail -n +$((before + 1)) "$work/layouts.err" | sed -n 's/^wigglepad.input: spawned //p' |
+        paste -sd ' ')
+    [ "$got" = "$1" ] || fail "keys ${*:2}: spawned '$got', not '$1'"
 }
-is_m_key() { grep -q "key down scan $1 .*(the M key)" "$log"; }
+is_m_key() { grep -q "key down scan $1 .*(the M key)" "$work/layouts.err"; }
 
-start_x_server 1280x720
-start_window_manager
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$work"
-export QT_LOGGING_RULES="wigglepad.input.debug=true"
+start_desktop 1280x720
+export HOME="$work" QT_LOGGING_RULES="wigglepad.input.debug=true"
 use_settings_with_chosen_mode lettersNumbers
 
 echo "== French, set before the start"
@@ -50,12 +40,9 @@ echo "== German, set while it runs"
 setxkbmap de
 expect_spawn '"Z" "Y" 1 figure "3"' 29 52 shift+12 12
 expect_spawn '"7"' Num_Lock 79
-xdotool keydown 58
-sleep 5.5
-xdotool keyup 58
+hold_key 58 5.5
 is_m_key 58 || fail "the key typing m on QWERTZ is not the M key"
 grep -qx 'wigglepad.modeChosen=false' "$settings_file" ||
     fail "holding M for 5 s did not bring back the mode menu: $(cat "$settings_file")"
 expect_in_charge "after the layout changes"
-
 echo "PASS"

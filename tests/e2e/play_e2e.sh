@@ -10,16 +10,14 @@ app=$1
 cursor_probe=$2
 source "$(dirname "$0")/x11_session.sh"
 
-# expect_one_line_and_status_1 <name> <what the line says> <env arguments...>: the program
-# cannot start.
-expect_one_line_and_status_1() {
-    local name=$1 says=$2; shift 2
+# cannot_start <name> <what its one line says> <env arguments...>
+cannot_start() {
     local status=0
-    env "$@" "$app" >"$work/$name.out" 2>"$work/$name.err" || status=$?
-    [ "$status" -eq 1 ] || fail "$name: ended with status $status, not 1"
-    [ "$(wc -l <"$work/$name.err")" -eq 1 ] || fail "$name: not one line on stderr"
-    grep -qF "$says" "$work/$name.err" || fail "$name: the line does not say '$says'"
-    [ ! -s "$work/$name.out" ] || fail "$name: wrote to stdout"
+    env "${@:3}" "$app" >"$work/$1.out" 2>"$work/$1.err" || status=$?
+    [ "$status" -eq 1 ] || fail "$1: ended with status $status, not 1"
+    [ "$(wc -l <"$work/$1.err")" -eq 1 ] && grep -qF "$2" "$work/$1.err" ||
+        fail "$1: not one line on stderr saying '$2'"
+    [ ! -s "$work/$1.out" ] || fail "$1: wrote to stdout"
 }
 # Pixels of a shot inside a box that are not the bare surface, within a small colour tolerance.
 painted() {
@@ -29,60 +27,49 @@ painted() {
 # painted_by <what> <at least> <box> <command...>: 0.3 s after the command the box holds at least
 # that many more painted pixels than before it, beyond twice what 0.3 s alone changes there.
 painted_by() {
-    local what=$1 least=$2 box=$3; shift 3
     shot quiet
     sleep 0.3
     shot before
-    "$@"
+    "${@:4}"
     sleep 0.3
     shot after
-    local quiet added
-    quiet=$(($(painted before "$box") - $(painted quiet "$box")))
-    added=$(($(painted after "$box") - $(painted before "$box")))
-    echo "   $what: $added more pixels painted, ${quiet#-} without it"
-    [ "$added" -ge $((least + 2 * ${quiet#-})) ] || fail "$what added only $added pixels in $box"
+    local quiet=$(($(painted before "$3") - $(painted quiet "$3")))
+    local added=$(($(painted after "$3") - $(painted before "$3")))
+    echo "   $1: $added more pixels painted, ${quiet#-} without it"
+    [ "$added" -ge $(($2 + 2 * ${quiet#-})) ] || fail "$1 added only $added pixels in $3"
 }
-not_surface() { [ "$(pixel "$1" "$2")" != "$surface_colour" ]; }
 # glide <x0> <y> <x1> [button]: the pointer moves across in small steps, a drag with a button.
 glide() {
-    xdotool mousemove "$1" "$2"
-    [ -z "${4:-}" ] || xdotool mousedown "$4"
-    for ((x = $1; x <= $3; x += 20)); do
-        xdotool mousemove "$x" "$2"
-        sleep 0.01
-    done
+    xdotool mousemove "$1" "$2" ${4:+mousedown $4}
+    for ((x = $1; x <= $3; x += 20)); do xdotool mousemove "$x" "$2" sleep 0.01; done
     [ -z "${4:-}" ] || xdotool mouseup "$4"
 }
 
 echo "== Without a display: one line, status 1"
-expect_one_line_and_status_1 nodisplay "neither DISPLAY nor WAYLAND_DISPLAY is set" \
+cannot_start nodisplay "neither DISPLAY nor WAYLAND_DISPLAY is set" \
     -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
-expect_one_line_and_status_1 deaddisplay "cannot open the display" \
-    -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4077
+cannot_start deaddisplay "cannot open the display" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    DISPLAY=:4077
 
-start_x_server 1920x1080
-start_window_manager
+start_desktop 1920x1080
 [ "$("$cursor_probe")" = visible ] || fail "the probe does not see the server's own pointer"
 use_settings_with_chosen_mode lettersNumbers
 start_wigglepad letters
-xdotool mousemove 960 540 click 1 # closes the welcome banner
-sleep 0.5
+close_banner
 
 echo "== Motion leaves a trail and hides the system pointer; a drag leaves a ribbon"
 glide 300 950 900
-wait_for 1 not_surface 600 950 || fail "no trail behind the pointer"
+wait_for 1 eval '! is_pixel 600 950 $surface_colour' || fail "no trail behind the pointer"
 [ "$("$cursor_probe")" = hidden ] || fail "the system pointer shows while the child plays"
 glide 300 800 900 1
 xdotool mousemove 1500 700 # where the click goes next, in time for its trail to fade
-sleep 2.5 # the trails fade, the ribbon outlives them
-[ "$(pixel 600 950)" = "$surface_colour" ] || fail "the trail did not fade: $(pixel 600 950)"
-not_surface 600 800 || fail "no ribbon through the middle of the drag"
+sleep 2.5                  # the trails fade, the ribbon outlives them
+is_pixel 600 950 "$surface_colour" || fail "the trail did not fade: $(pixel 600 950)"
+! is_pixel 600 800 "$surface_colour" || fail "no ribbon through the middle of the drag"
 
 echo "== A click drops a figure where it lands; letter keys draw characters in the upper half"
 painted_by "the click" 400 240x240+1380+580 xdotool click 1
 painted_by "four letters" 12000 1920x600+0+0 xdotool key w a x k
-kill -TERM "$app_pid"
-expect_exit_status 0 "SIGTERM"
+stop_wigglepad
 [ "$("$cursor_probe")" = visible ] || fail "the system pointer is still hidden after the run"
-
 echo "PASS"

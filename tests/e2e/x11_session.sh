@@ -10,9 +10,7 @@ export XDG_RUNTIME_DIR="$work/xdg-runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -29,39 +27,46 @@ fail() {
 
 # wait_for <seconds> <command...>: runs the command until it succeeds, for at most that long.
 wait_for() {
-    local seconds=$1; shift
-    local tries=$((seconds * 20))
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
+    local tries=$(($1 * 20))
+    until "${@:2}" >/dev/null 2>&1; do
+        [ $((tries -= 1)) -gt 0 ] || return 1
         sleep 0.05
     done
 }
+# has_line <file in $work> <line>, and how many times it is there.
+has_line() { grep -qx -- "$2" "$work/$1"; }
+lines_of() { grep -cx -- "$2" "$work/$1" || true; }
 
 # start_x_server [WIDTHxHEIGHT]: a fresh Xvfb on a free display number, 1280x800 by default;
-# exports DISPLAY and points Qt at it.
+# exports DISPLAY and points Qt at it. start_desktop adds openbox.
 start_x_server() {
-    local size=${1:-1280x800}
     : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" \
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x24" -nolisten tcp -noreset 3>"$work/display" \
         2>"$work/xvfb.err" &
     pids+=($!)
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n 1 "$work/display")"
+    export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
-    export QT_QPA_PLATFORM=xcb
 }
-
 start_window_manager() {
     HOME="$work" openbox --sm-disable >"$work/openbox.out" 2>&1 &
     pids+=($!)
     wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "openbox did not start"
 }
+start_desktop() { start_x_server "$@" && start_window_manager; }
 
-# Facts about a window, by id.
 net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
+# full_screen_above <window>: full screen, above everything and not minimised.
+full_screen_above() {
+    net_wm_state "$1" | awk '/_FULLSCREEN/ && /_ABOVE/ && !/_HIDDEN/ { ok = 1 } END { exit !ok }'
+}
 is_viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
+# covers <window> <width> <height>: the window lies at 0,0 and is that large.
+covers() {
+    xwininfo -id "$1" >"$work/window"
+    [ "$(grep -cE "Absolute upper-left [XY]:  0$|Width: $2$|Height: $3$" "$work/window")" = 4 ]
+}
 
 # Settings of the run's own, in a scratch config folder; use_settings_with_chosen_mode [mode]
 # writes a chosen mode (sensory by default), so the play surface shows at once.
@@ -76,68 +81,70 @@ use_settings_with_chosen_mode() {
         >"$settings_file"
 }
 
-# The program's window: the one of its name that is on screen (Qt keeps a hidden one besides).
-wigglepad_window_id() {
+# The program's windows that are on screen (Qt keeps a hidden one besides).
+wigglepad_windows() {
     local id
-    for id in $(xdotool search --name '^Wigglepad$'); do
-        is_viewable "$id" && { echo "$id"; return 0; }
-    done
-    return 1
+    for id in $(xdotool search --name '^Wigglepad$'); do is_viewable "$id" && echo "$id"; done
 }
+wigglepad_window_id() { wigglepad_windows | grep -m 1 .; }
 
 # start_wigglepad <name> [command prefix...]: starts the program ($app) with its output in
 # $work/<name>.out and .err, waits for its window; sets app_pid and wid.
 start_wigglepad() {
-    local name=$1; shift
-    "$@" "$app" >"$work/$name.out" 2>"$work/$name.err" &
+    "${@:2}" "$app" >"$work/$1.out" 2>"$work/$1.err" &
     app_pid=$!
     pids+=("$app_pid")
-    wait_for 10 wigglepad_window_id || fail "$name: no window titled Wigglepad came on screen"
+    wait_for 10 wigglepad_window_id || fail "$1: no window titled Wigglepad came on screen"
     wid=$(wigglepad_window_id)
 }
 running() { kill -0 "$app_pid" 2>/dev/null; }
+# A click in the middle of the screen closes the welcome banner.
+close_banner() {
+    xdotool mousemove $(xdotool getdisplaygeometry | awk '{ print $1 / 2, $2 / 2 }') click 1
+    sleep 0.5
+}
+# hold_key <key> <seconds>
+hold_key() { xdotool keydown "$1" sleep "$2" keyup "$1"; }
 
-# expect_exit_status <status> <what>: waits for the program to end and checks how.
+# expect_exit_status <status> <what>: the program ends within 5 s, and so.
 expect_exit_status() {
     local status=0
+    wait_for 5 eval '! running' || fail "$2 did not end it"
     wait "$app_pid" || status=$?
     [ "$status" -eq "$1" ] || fail "$2 ended it with status $status, not $1"
 }
+stop_wigglepad() { kill -TERM "$app_pid" && expect_exit_status 0 "${1:-SIGTERM}"; }
 
 # The program still holds the screen: running, on screen, full screen, above, focused.
 expect_in_charge() {
     running || fail "$1: the program ended"
     is_viewable "$wid" || fail "$1: the window is not on screen"
-    wait_for 3 sh -c "xprop -id $wid _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN" ||
-        fail "$1: not full screen: $(net_wm_state "$wid")"
-    net_wm_state "$wid" | grep -q _NET_WM_STATE_ABOVE || fail "$1: not above"
-    ! net_wm_state "$wid" | grep -q _NET_WM_STATE_HIDDEN || fail "$1: minimised"
+    wait_for 3 full_screen_above "$wid" || fail "$1: $(net_wm_state "$wid")"
     wait_for 3 sh -c "[ \"\$(xdotool getactivewindow)\" = $wid ]" ||
         fail "$1: another window is active"
 }
 
 # The colour of one screen pixel as "r,g,b" in 0..255, and a screenshot into the scratch folder.
-pixel_format='%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]'
-pixel() { import -window root -crop "1x1+$1+$2" -depth 8 -format "$pixel_format" info:; }
-shot() { import -window root "$work/$1.png"; }
-# expect_pixel <x> <y> <r,g,b> <seconds> <what>: the pixel takes that colour within the time.
-expect_pixel() {
-    wait_for "$4" sh -c "[ \"\$(import -window root -crop 1x1+$1+$2 -depth 8 \
-        -format '$pixel_format' info:)\" = '$3' ]" || fail "$5: $(pixel "$1" "$2") at $1,$2"
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 \
+        -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:
 }
+shot() { import -window root "$work/$1.png"; }
+is_pixel() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+# expect_pixel <x> <y> <r,g,b> <seconds> <what>: the pixel takes that colour within the time.
+expect_pixel() { wait_for "$4" is_pixel "$1" "$2" "$3" || fail "$5: $(pixel "$1" "$2") at $1,$2"; }
 surface_colour=250,247,242
 
-# The lock-down probe ($probe), steered by writing to descriptor 4. start_probe <name>
-# [arguments...] waits until it says "ready"; end_probe <name>: SIGTERM must release everything
-# and end it with status 0.
+# The lock-down probe (the command in the array $probe), steered by writing to descriptor 4.
+# start_probe <name> [arguments...] waits until it says "ready"; end_probe <name>: SIGTERM must
+# release everything and end it with status 0.
 start_probe() {
-    local name=$1; shift
-    mkfifo "$work/$name.in"
-    exec 4<>"$work/$name.in"
-    "$probe" "$@" <"$work/$name.in" >"$work/$name.out" 2>"$work/$name.err" &
+    mkfifo "$work/$1.in"
+    exec 4<>"$work/$1.in"
+    "${probe[@]}" "${@:2}" <"$work/$1.in" >"$work/$1.out" 2>"$work/$1.err" &
     probe_pid=$!
     pids+=("$probe_pid")
-    wait_for 10 grep -qx ready "$work/$name.out" || fail "$name: the probe did not come up"
+    wait_for 10 has_line "$1.out" ready || fail "$1: the probe did not come up"
 }
 end_probe() {
     kill -TERM "$probe_pid"

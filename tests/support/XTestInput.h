@@ -1,6 +1,7 @@
 #pragma once
 
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 namespace wigglepad {
 
@@ -16,17 +17,23 @@ public:
 
     bool ok() const { return display_ != nullptr; }
     Display* display() const { return display_; }
-    int screenWidth() const;
-    int screenHeight() const;
+    int screenWidth() const { return DisplayWidth(display_, DefaultScreen(display_)); }
+    int screenHeight() const { return DisplayHeight(display_, DefaultScreen(display_)); }
 
-    void moveTo(int x, int y);
-    void button(unsigned int button, bool down);
-    void key(unsigned int keycode, bool down);
+    void moveTo(int x, int y) {
+        XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
+    }
+    void button(unsigned int button, bool down) {
+        XTestFakeButtonEvent(display_, button, down, CurrentTime);
+    }
+    void key(unsigned int keycode, bool down) {
+        XTestFakeKeyEvent(display_, keycode, down, CurrentTime);
+    }
     // The keycode typing `keysym`, or 0 when the keymap has none.
-    unsigned int keycode(KeySym keysym) const;
-    void flush();
+    unsigned int keycode(KeySym keysym) const { return XKeysymToKeycode(display_, keysym); }
+    void flush() { XFlush(display_); }
     // Waits until the server has taken everything sent; a server gone ends the process (Xlib).
-    void sync();
+    void sync() { XSync(display_, False); }
 
 private:
     Display* display_;
