@@ -1,7 +1,7 @@
-// The system shell on an offscreen kiosk window: the lock-down's window side, termination
-// through the delegate, window close requests and the signals that end the process.
+// The system shell and its counted pointer on an offscreen kiosk window.
 #include "QtSystemShell.h"
 
+#include "OverrideCursorPointer.h"
 #include "SessionEndGuard.h"
 
 #include <QColor>
@@ -140,6 +140,28 @@ TEST_F(QtSystemShellTest, TerminationSignalsReleaseEverythingAndEndWithStatusZer
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_FALSE(sessionEnd_.holdingOff);
     }
+}
+
+// Hides and unhides are counted; the pointer's override cursor sits on top of any other.
+TEST(OverrideCursorPointerTest, OneUnhideUndoesOneHideAndASurplusUnhideGivesNoCredit) {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    {
+        OverrideCursorPointer pointer;
+        pointer.unhide();
+        pointer.hide();
+        pointer.hide();
+        pointer.unhide();
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor) << "one left";
+        pointer.unhide();
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        pointer.hide();
+        pointer.hide();
+    }
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr) << "destruction gave back its hides";
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QGuiApplication::restoreOverrideCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "every pushed cursor was popped";
 }
 
 } // namespace

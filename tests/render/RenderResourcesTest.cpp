@@ -66,25 +66,23 @@ TEST(RenderCachesTest, PreRenderAtThePaintersPixelDensity) {
 TEST(RenderCachesTest, CharactersCoverWhatTheFaceDrawsWhereTheirStrokesOverlap) {
     CharacterImageCache characters(QStringLiteral("Nunito"));
     const QPointF centre(150, 150);
+    const QFont font = characters.characterFont(200);
+    const QFontMetricsF metrics(font);
     for (const char* character : {"A", "X", "8", "Ж"}) {
         const auto& rendered = characters.rendered(character, 200, Qt::black, 1.0);
         QImage cached(300, 300, QImage::Format_ARGB32_Premultiplied);
         cached.fill(Qt::transparent);
+        QImage drawn = cached.copy();
         QPainter(&cached).drawImage(centre + rendered.offset, rendered.image);
-        QImage drawn(cached.size(), cached.format());
-        drawn.fill(Qt::transparent);
         QPainter painter(&drawn);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QFont font = characters.characterFont(200);
-        const QFontMetricsF metrics(font);
         const QString text = QString::fromUtf8(character);
         painter.setFont(font);
         painter.drawText(centre + QPointF(-metrics.horizontalAdvance(text) / 2.0,
                                           metrics.ascent() - metrics.height() / 2.0),
                          text);
         painter.end();
-        int inked = 0;
-        int differing = 0;
+        int inked = 0, differing = 0;
         for (int y = 0; y < drawn.height(); ++y)
             for (int x = 0; x < drawn.width(); ++x) {
                 inked += qAlpha(drawn.pixel(x, y)) > 128 ? 1 : 0;

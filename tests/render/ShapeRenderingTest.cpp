@@ -9,9 +9,8 @@ using ShapeRenderingTest = RenderFixture;
 // its square it must leave empty. Kinds other than 0 and 1 draw the triangle.
 TEST_F(ShapeRenderingTest, EachKindCoversItsFigureAndLeavesItsSquaresCornersEmpty) {
     const int kinds[] = {0, 1, 2, 7};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         addShape({100.0 + 200 * i, 150}, 100, kinds[i], 4);
-    }
     const QImage image = render({800, 300});
     const struct {
         int shape;

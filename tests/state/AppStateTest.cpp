@@ -26,12 +26,10 @@ TEST_F(AppStateTest, CreationShowsTheMenuUnlessAValidModeWasChosen) {
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
         MemorySettingsStore store;
-        if (c.modeChosen) {
+        if (c.modeChosen)
             store.setBool(kModeChosenKey, *c.modeChosen);
-        }
-        if (c.mode) {
+        if (c.mode)
             store.setString(kModeKey, c.mode);
-        }
         const AppState created(clock, screen, random, store);
         EXPECT_EQ(created.showMenu.get(), !c.chosen);
         EXPECT_EQ(created.mode.get(), c.chosen.value_or(PlayMode::sensory));

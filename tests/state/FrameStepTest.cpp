@@ -112,9 +112,8 @@ TEST_F(FrameStepTest, CursorPopsTouchedBubblesInListOrderIntoEvenlySpreadBursts)
 TEST_F(FrameStepTest, BubblesDriftTurnBackInsideAndEnterWhileFewerThanEight) {
     addBubble({-40, 300}, 40);
     state.bubbles.unannounced()[0].velocity = {-64, 64};
-    for (int i = 1; i < 7; ++i) {
+    for (int i = 1; i < 7; ++i)
         addBubble({700, 450}, 30);
-    }
     random.push(0.0);
     step();
     EXPECT_EQ(state.bubbles.get()[0].position, (Point{-41, 301}));
@@ -133,9 +132,8 @@ TEST_F(FrameStepTest, ParticlesExpireAfterTheirLifeAndBeyondTheCapOfAHundred) {
     auto& particles = state.bubbleParticles.unannounced();
     particles.push_back({{}, {}, {}, 1.0, 1.0 - 0.61});
     particles.push_back({{}, {}, {}, 2.0, 1.0 - 0.6});
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 100; ++i)
         particles.push_back({{}, {}, {}, 3.0, 1.0});
-    }
     step();
     ASSERT_EQ(state.bubbleParticles.get().size(), 100U);
     EXPECT_EQ(state.bubbleParticles.get().front().size, 3.0);
