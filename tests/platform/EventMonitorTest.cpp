@@ -22,11 +22,9 @@ constexpr quint32 kEscapeScan = 9, kAScan = 38, kSemicolonScan = 47, kLeftShiftS
                   kMScan = 58;
 
 // A widget that notes which input events reach it.
-class WitnessWidget final : public QWidget {
-public:
+struct WitnessWidget final : QWidget {
     std::vector<QEvent::Type> seen;
 
-protected:
     bool event(QEvent* event) override {
         static const std::set<QEvent::Type> watched = {
             QEvent::KeyPress,           QEvent::KeyRelease, QEvent::MouseButtonPress,

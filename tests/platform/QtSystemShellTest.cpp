@@ -20,8 +20,7 @@ namespace {
 
 constexpr int kPatienceMs = 5000;
 
-class RecordingSessionEndGuard final : public SessionEndGuard {
-public:
+struct RecordingSessionEndGuard final : SessionEndGuard {
     void setHoldingOff(bool holdOff) override { holdingOff = holdOff; }
     bool holdingOff = false;
 };
@@ -39,8 +38,6 @@ protected:
 
     // Lets the platform's own reports of earlier window changes arrive.
     static void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
-
-    QRect screen() const { return QGuiApplication::primaryScreen()->geometry(); }
 
     // Runs the event loop until the shell or the test ends it; returns the loop's status.
     int runLoop(std::function<void()> then) {
@@ -65,7 +62,8 @@ TEST_F(QtSystemShellTest, TheLockDownCoversThePrimaryScreenAndOptionsZeroGivesIt
         SCOPED_TRACE(options);
         shell_.setPresentationOptions(options);
         EXPECT_EQ(window_.windowStates(), Qt::WindowFullScreen);
-        EXPECT_EQ(window_.geometry(), screen()) << "set outright, for desktops without a manager";
+        EXPECT_EQ(window_.geometry(), QGuiApplication::primaryScreen()->geometry())
+            << "set outright, for desktops without a manager";
         EXPECT_TRUE(sessionEnd_.holdingOff);
 
         shell_.setPresentationOptions(kNoPresentationOptions);

@@ -1,5 +1,4 @@
 #include "PlayStateFixture.h"
-#include "SavedMode.h"
 #include "SettingsKeys.h"
 
 #include <memory>
@@ -41,15 +40,6 @@ TEST_F(AppStateTest, CreationShowsTheMenuUnlessAValidModeWasChosen) {
     settings.setBool(kModeChosenKey, true);
     settings.setRaw(kModeKey, 1.0);
     EXPECT_TRUE(AppState(clock, screen, random, settings).showMenu.get());
-}
-
-TEST_F(AppStateTest, SavedModeRoundTripsAndTheSwipeSettingIsReadAtCreation) {
-    EXPECT_FALSE(state.allowSwipe.get());
-    settings.setBool(kAllowSwipeKey, true);
-    EXPECT_TRUE(AppState(clock, screen, random, settings).allowSwipe.get());
-    saveMode(settings, PlayMode::lettersNumbers);
-    EXPECT_EQ(loadSavedMode(settings), PlayMode::lettersNumbers);
-    EXPECT_EQ(settings.stringValue(kModeKey), "lettersNumbers");
 }
 
 TEST_F(AppStateTest, EachWriteAnnouncesOnceBeforeTheValueChanges) {

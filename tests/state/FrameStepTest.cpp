@@ -132,8 +132,7 @@ TEST_F(FrameStepTest, ParticlesExpireAfterTheirLifeAndBeyondTheCapOfAHundred) {
     auto& particles = state.bubbleParticles.unannounced();
     particles.push_back({{}, {}, {}, 1.0, 1.0 - 0.61});
     particles.push_back({{}, {}, {}, 2.0, 1.0 - 0.6});
-    for (int i = 0; i < 100; ++i)
-        particles.push_back({{}, {}, {}, 3.0, 1.0});
+    particles.insert(particles.end(), 100, {{}, {}, {}, 3.0, 1.0});
     step();
     ASSERT_EQ(state.bubbleParticles.get().size(), 100U);
     EXPECT_EQ(state.bubbleParticles.get().front().size, 3.0);
@@ -150,9 +149,8 @@ TEST_F(FrameStepTest, PruningRemovesWhatHasOutlivedItsTimeKeepingTheOrder) {
     }
     addShape({}, 40).born = now - 30; // woken again: its life counts from birth
     addShape({}, 40).born = now - 17;
-    state.ribbons.unannounced().resize(2);
-    state.ribbons.unannounced()[0].born = now - 4.1;
-    state.ribbons.unannounced()[1].born = now - 3.9;
+    for (const double bornAgo : {4.1, 3.9})
+        state.ribbons.unannounced().emplace_back().born = now - bornAgo;
     announcements = 0;
     state.pruneExpired();
     EXPECT_EQ(announcements, 3);
