@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 namespace wigglepad {
 namespace {
@@ -26,15 +27,13 @@ TEST(LruCacheTest, MakesOnceDropsTheLeastRecentlyUsedWhenFullAndWhatASweepFindsU
             return std::to_string(key);
         });
     };
-    EXPECT_EQ(get(1), "1");
-    EXPECT_EQ(get(2), "2");
-    EXPECT_EQ(get(1), "1"); // 1 is now the most recent
-    EXPECT_EQ(made, 2);
-    get(3); // drops 2
-    get(1);
-    EXPECT_EQ(made, 3);
-    get(2);
-    EXPECT_EQ(made, 4);
+    // Keys asked for in turn and how many values were made by then: 1, asked for again, is the
+    // most recent when 3 drops 2.
+    const std::pair<int, int> asks[] = {{1, 1}, {2, 2}, {1, 2}, {3, 3}, {1, 3}, {2, 4}};
+    for (const auto& [key, madeBy] : asks) {
+        EXPECT_EQ(get(key), std::to_string(key));
+        EXPECT_EQ(made, madeBy) << "after asking for " << key;
+    }
 
     // A sweep drops what was not asked for since the previous one: 2 goes, 1 stays.
     cache.sweep();
