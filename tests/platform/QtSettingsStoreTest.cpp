@@ -81,9 +81,8 @@ TEST_F(QtSettingsStoreTest, WritesReplaceTheFileAtOnceKeepOtherKeysAndLastAcross
         store.setBool(kAllowSwipeKey, false);
         const QByteArray contents = readFile();
         for (const char* line : {"other=kept", "wigglepad.modeChosen=true",
-                                 "wigglepad.mode=lettersNumbers", "wigglepad.allowSwipe=false"}) {
+                                 "wigglepad.mode=lettersNumbers", "wigglepad.allowSwipe=false"})
             EXPECT_TRUE(contents.contains(line)) << line << " in " << contents.constData();
-        }
     }
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"wigglepad.conf"});
 
@@ -120,9 +119,8 @@ TEST_F(QtSettingsStoreTest, OnlyTheWordsTrueAndFalseAreBooleansAndOnlyPlainTextI
               "j=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nk=42\n");
     const QtSettingsStore store(errors_);
     for (const char* key :
-         {"wigglepad.modeChosen", "wigglepad.allowSwipe", "a", "b", "c", "d", "e", "f"}) {
+         {"wigglepad.modeChosen", "wigglepad.allowSwipe", "a", "b", "c", "d", "e", "f"})
         EXPECT_EQ(store.boolValue(key), std::nullopt) << key;
-    }
     EXPECT_EQ(store.boolValue("g"), false);
     EXPECT_EQ(store.boolValue("h"), true);
     for (const char* key : {"wigglepad.mode", "i", "j"})

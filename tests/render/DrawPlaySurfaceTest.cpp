@@ -44,12 +44,10 @@ TEST_F(DrawPlaySurfaceTest, DenseScreenGetsTheSameFrameInTwiceThePixels) {
     EXPECT_EQ(render(), single);
     const QImage dense =
         render(kCanvas, 2.0).scaled(kCanvas, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    for (int y = 0; y < single.height(); ++y) {
-        for (int x = 0; x < single.width(); ++x) {
+    for (int y = 0; y < single.height(); ++y)
+        for (int x = 0; x < single.width(); ++x)
             ASSERT_TRUE(near(single.pixelColor(x, y), dense.pixelColor(x, y), 24))
                 << "only antialiased edges may differ, and only a little: " << x << ", " << y;
-        }
-    }
 }
 
 TEST_F(DrawPlaySurfaceTest, CursorShowsAWhiteRimmedStarOverAGlowInTheTrailColour) {
