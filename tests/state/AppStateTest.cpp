@@ -43,17 +43,13 @@ TEST_F(AppStateTest, CreationShowsTheMenuUnlessAValidModeWasChosen) {
 }
 
 TEST_F(AppStateTest, EachWriteAnnouncesOnceBeforeTheValueChanges) {
-    std::vector<std::size_t> shapeCounts;
-    std::vector<bool> bannerValues;
-    state.objectWillChange.subscribe([&] {
-        shapeCounts.push_back(state.shapes.get().size());
-        bannerValues.push_back(state.showBanner.get());
-    });
+    using Seen = std::vector<std::pair<bool, std::size_t>>; // the banner flag, the shape count
+    Seen seen;
+    state.objectWillChange.subscribe(
+        [&] { seen.emplace_back(state.showBanner.get(), state.shapes.get().size()); });
     state.showBanner.set(false);
     state.spawnShape(Point{100, 100}, 0);
-    EXPECT_EQ(announcements, 2);
-    EXPECT_EQ(bannerValues.front(), true);
-    EXPECT_EQ(shapeCounts.back(), 0U);
+    EXPECT_EQ(seen, (Seen{{true, 0}, {false, 0}}));
 }
 
 TEST(ChangePublisherTest, SubscribersMayLeaveAndJoinDuringAnAnnouncement) {

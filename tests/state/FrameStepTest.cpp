@@ -99,8 +99,8 @@ TEST_F(FrameStepTest, CursorPopsTouchedBubblesInListOrderIntoEvenlySpreadBursts)
     EXPECT_EQ(particles[0].position, (Point{557.9, 400}));
     EXPECT_EQ(particles[0].color, palette()[1]);
     EXPECT_EQ(particles[8].color, palette()[2]);
-    EXPECT_NEAR(particles[2].velocity.x, 0.0, 1e-9); // a quarter turn, no jitter, speed 105
-    EXPECT_NEAR(particles[2].velocity.y, 105.0, 1e-9);
+    // A quarter turn, no jitter, speed 105.
+    EXPECT_NEAR(distance(particles[2].velocity, {0, 105}), 0.0, 1e-9);
     // Burst size, then jitter, speed and size for each particle.
     Ranges draws = drawnRanges(random);
     draws.resize(4);

@@ -143,8 +143,7 @@ TEST(BubbleTest, EntersOneRadiusOutsideTheDrawnEdge) {
         const Bubble bubble = Bubble::enteringFromEdge({1440, 900}, random);
         EXPECT_EQ(bubble.position, expected[edge]);
         EXPECT_EQ(bubble.radius, 28.0);
-        EXPECT_NEAR(bubble.velocity.x, 0.0, 1e-9);
-        EXPECT_NEAR(bubble.velocity.y, 45.0, 1e-9);
+        EXPECT_NEAR(distance(bubble.velocity, {0, 45}), 0.0, 1e-9);
         EXPECT_EQ(bubble.color, palette()[5]);
     }
 }
