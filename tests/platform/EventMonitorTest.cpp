@@ -1,6 +1,8 @@
-// The event monitor on an offscreen kiosk window: Qt events in, plain facts out, and the
-// handler's word on whether the window's widgets see the event.
+// Input on an offscreen kiosk window: Qt events in, plain facts out, the handler's word on
+// whether the window's widgets see the event, and a lost activation told from a flicker.
 #include "EventMonitor.h"
+
+#include "ActivationWatcher.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -16,25 +18,19 @@ namespace wigglepad {
 namespace {
 
 // X11 key codes (evdev + 8), named by their place on a US keyboard.
-constexpr quint32 kEscapeScan = 9;
-constexpr quint32 kAScan = 38;
-constexpr quint32 kSemicolonScan = 47;
-constexpr quint32 kLeftShiftScan = 50;
-constexpr quint32 kMScan = 58;
+constexpr quint32 kEscapeScan = 9, kAScan = 38, kSemicolonScan = 47, kLeftShiftScan = 50,
+                  kMScan = 58;
 
 // A widget that notes which input events reach it.
-class WitnessWidget final : public QWidget {
-public:
+struct WitnessWidget final : QWidget {
     std::vector<QEvent::Type> seen;
 
-protected:
     bool event(QEvent* event) override {
         static const std::set<QEvent::Type> watched = {
             QEvent::KeyPress,           QEvent::KeyRelease, QEvent::MouseButtonPress,
             QEvent::MouseButtonRelease, QEvent::MouseMove,  QEvent::Wheel};
-        if (watched.contains(event->type())) {
+        if (watched.contains(event->type()))
             seen.push_back(event->type());
-        }
         return QWidget::event(event);
     }
 };
@@ -153,6 +149,24 @@ TEST_F(EventMonitorTest, OnlyTheLeftButtonDrags) {
     mouse(QEvent::MouseMove, {71, 81}, Qt::NoButton, Qt::RightButton);
     ASSERT_EQ(facts_.size(), 2u);
     EXPECT_EQ(facts_[1].kind, InputEvent::Kind::pointerMoved);
+}
+
+TEST(ActivationWatcherTest, AFlickerIsNotToldAndEachLastingLossIsToldOnceLater) {
+    ActivationWatcher watcher;
+    int told = 0;
+    watcher.setHandler([&] { ++told; });
+    watcher.applicationStateChanged(Qt::ApplicationInactive);
+    watcher.applicationStateChanged(Qt::ApplicationActive);
+    QTest::qWait(50);
+    EXPECT_EQ(told, 0) << "a loss won back at once";
+    for (int loss = 1; loss <= 2; ++loss) {
+        watcher.applicationStateChanged(Qt::ApplicationInactive);
+        EXPECT_EQ(told, loss - 1) << "not from inside the state change";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return told == loss; }, 5000));
+        QTest::qWait(30);
+        EXPECT_EQ(told, loss);
+        watcher.applicationStateChanged(Qt::ApplicationActive);
+    }
 }
 
 } // namespace

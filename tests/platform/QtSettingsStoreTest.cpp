@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace wigglepad {
@@ -19,20 +20,29 @@ namespace {
 
 constexpr char kCannotSave[] = "cannot save settings";
 
+// What lies at the path, seen without and through a link: equal when nothing was replaced.
+std::array<std::uint64_t, 8> footprint(const QString& path) {
+    struct stat link {};
+    struct stat target {};
+    ::lstat(path.toLocal8Bit().constData(), &link);
+    ::stat(path.toLocal8Bit().constData(), &target);
+    return {link.st_ino,   link.st_mode,   std::uint64_t(link.st_size),   link.st_rdev,
+            target.st_ino, target.st_mode, std::uint64_t(target.st_size), target.st_rdev};
+}
+
 class QtSettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(home_.isValid());
         savedConfigHome_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
     }
     void TearDown() override {
         QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_CONFIG_HOME", savedConfigHome_);
     }
 
-    QString configHome() const { return home_.path() + "/config"; }
-    QString folder() const { return configHome() + "/wigglepad"; }
+    QString folder() const { return home_.path() + "/config/wigglepad"; }
     QString file() const { return folder() + "/wigglepad.conf"; }
     QString elsewhere() const { return home_.path() + "/elsewhere"; }
 
@@ -61,22 +71,18 @@ private:
 
 TEST_F(QtSettingsStoreTest, WritesReplaceTheFileAtOnceKeepOtherKeysAndLastAcrossRuns) {
     writeFile("[General]\nother=kept\n");
-    struct stat before {};
-    struct stat after {};
-    ASSERT_EQ(::stat(file().toLocal8Bit().constData(), &before), 0);
+    const auto before = footprint(file());
     {
         QtSettingsStore store(errors_);
         store.setBool(kModeChosenKey, true);
         // A new file renamed over the old one: a crash mid-write leaves the old file whole.
-        ASSERT_EQ(::stat(file().toLocal8Bit().constData(), &after), 0);
-        EXPECT_NE(before.st_ino, after.st_ino);
+        EXPECT_NE(footprint(file())[0], before[0]);
         store.setString(kModeKey, "lettersNumbers");
         store.setBool(kAllowSwipeKey, false);
         const QByteArray contents = readFile();
         for (const char* line : {"other=kept", "wigglepad.modeChosen=true",
-                                 "wigglepad.mode=lettersNumbers", "wigglepad.allowSwipe=false"}) {
+                                 "wigglepad.mode=lettersNumbers", "wigglepad.allowSwipe=false"})
             EXPECT_TRUE(contents.contains(line)) << line << " in " << contents.constData();
-        }
     }
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"wigglepad.conf"});
 
@@ -95,9 +101,8 @@ TEST_F(QtSettingsStoreTest, MissingEmptyAndGarbledFilesReadAsAbsentAndTheNextWri
     for (const auto& contents : files) {
         SCOPED_TRACE(contents ? contents->left(20).toHex().constData() : "no file");
         QFile::remove(file());
-        if (contents) {
+        if (contents)
             writeFile(*contents);
-        }
         QtSettingsStore store(errors_);
         EXPECT_EQ(store.boolValue(kAllowSwipeKey), std::nullopt);
         EXPECT_EQ(store.stringValue(kModeKey), std::nullopt);
@@ -114,25 +119,13 @@ TEST_F(QtSettingsStoreTest, OnlyTheWordsTrueAndFalseAreBooleansAndOnlyPlainTextI
               "j=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nk=42\n");
     const QtSettingsStore store(errors_);
     for (const char* key :
-         {"wigglepad.modeChosen", "wigglepad.allowSwipe", "a", "b", "c", "d", "e", "f"}) {
+         {"wigglepad.modeChosen", "wigglepad.allowSwipe", "a", "b", "c", "d", "e", "f"})
         EXPECT_EQ(store.boolValue(key), std::nullopt) << key;
-    }
     EXPECT_EQ(store.boolValue("g"), false);
     EXPECT_EQ(store.boolValue("h"), true);
-    for (const char* key : {"wigglepad.mode", "i", "j"}) {
+    for (const char* key : {"wigglepad.mode", "i", "j"})
         EXPECT_EQ(store.stringValue(key), std::nullopt) << key;
-    }
     EXPECT_EQ(store.stringValue("k"), "42") << "digits in the file are text like any other";
-}
-
-// What lies at the path, seen without and through a link: equal when nothing was replaced.
-std::array<std::uint64_t, 8> footprint(const QString& path) {
-    struct stat link {};
-    struct stat target {};
-    ::lstat(path.toLocal8Bit().constData(), &link);
-    ::stat(path.toLocal8Bit().constData(), &target);
-    return {link.st_ino,   link.st_mode,   std::uint64_t(link.st_size),   link.st_rdev,
-            target.st_ino, target.st_mode, std::uint64_t(target.st_size), target.st_rdev};
 }
 
 TEST_F(QtSettingsStoreTest, WhatIsNotAPlainFileIsIgnoredLeftAloneAndSaidOnce) {
@@ -140,12 +133,7 @@ TEST_F(QtSettingsStoreTest, WhatIsNotAPlainFileIsIgnoredLeftAloneAndSaidOnce) {
     // is read but never replaced (it could point at a device).
     const QByteArray swipeOff("[General]\nwigglepad.allowSwipe=false\n");
     const QString target = elsewhere() + "/target";
-    struct Case {
-        const char* what;
-        std::function<bool()> make;
-        std::optional<bool> reads;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::function<bool()>, std::optional<bool>> cases[] = {
         {"a folder", [&] { return QDir().mkpath(file()); }, std::nullopt},
         {"a pipe", [&] { return ::mkfifo(file().toLocal8Bit().constData(), 0600) == 0; },
          std::nullopt},
@@ -201,9 +189,8 @@ TEST_F(QtSettingsStoreTest, AReadOnlyFolderKeepsItsFileAndSaysSo) {
     const QByteArray garbled("[General\nwigglepad.allowSwipe=false\n\x01\xff");
     writeFile(garbled);
     ASSERT_TRUE(QFile::setPermissions(folder(), QFile::ReadOwner | QFile::ExeOwner));
-    if (::access(folder().toLocal8Bit().constData(), W_OK) == 0) {
+    if (::access(folder().toLocal8Bit().constData(), W_OK) == 0)
         GTEST_SKIP() << "permissions do not bind this user (root)";
-    }
     QtSettingsStore(errors_).setBool(kAllowSwipeKey, true);
     EXPECT_TRUE(saidCannotSaveOnce()) << errors_.str();
     EXPECT_EQ(readFile(), garbled);

@@ -1,7 +1,7 @@
-// The system shell on an offscreen kiosk window: the lock-down's window side, termination
-// through the delegate, window close requests and the signals that end the process.
+// The system shell and its counted pointer on an offscreen kiosk window.
 #include "QtSystemShell.h"
 
+#include "OverrideCursorPointer.h"
 #include "SessionEndGuard.h"
 
 #include <QColor>
@@ -20,8 +20,7 @@ namespace {
 
 constexpr int kPatienceMs = 5000;
 
-class RecordingSessionEndGuard final : public SessionEndGuard {
-public:
+struct RecordingSessionEndGuard final : SessionEndGuard {
     void setHoldingOff(bool holdOff) override { holdingOff = holdOff; }
     bool holdingOff = false;
 };
@@ -39,8 +38,6 @@ protected:
 
     // Lets the platform's own reports of earlier window changes arrive.
     static void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
-
-    QRect screen() const { return QGuiApplication::primaryScreen()->geometry(); }
 
     // Runs the event loop until the shell or the test ends it; returns the loop's status.
     int runLoop(std::function<void()> then) {
@@ -65,7 +62,8 @@ TEST_F(QtSystemShellTest, TheLockDownCoversThePrimaryScreenAndOptionsZeroGivesIt
         SCOPED_TRACE(options);
         shell_.setPresentationOptions(options);
         EXPECT_EQ(window_.windowStates(), Qt::WindowFullScreen);
-        EXPECT_EQ(window_.geometry(), screen()) << "set outright, for desktops without a manager";
+        EXPECT_EQ(window_.geometry(), QGuiApplication::primaryScreen()->geometry())
+            << "set outright, for desktops without a manager";
         EXPECT_TRUE(sessionEnd_.holdingOff);
 
         shell_.setPresentationOptions(kNoPresentationOptions);
@@ -140,6 +138,28 @@ TEST_F(QtSystemShellTest, TerminationSignalsReleaseEverythingAndEndWithStatusZer
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_FALSE(sessionEnd_.holdingOff);
     }
+}
+
+// Hides and unhides are counted; the pointer's override cursor sits on top of any other.
+TEST(OverrideCursorPointerTest, OneUnhideUndoesOneHideAndASurplusUnhideGivesNoCredit) {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    {
+        OverrideCursorPointer pointer;
+        pointer.unhide();
+        pointer.hide();
+        pointer.hide();
+        pointer.unhide();
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor) << "one left";
+        pointer.unhide();
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        pointer.hide();
+        pointer.hide();
+    }
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr) << "destruction gave back its hides";
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QGuiApplication::restoreOverrideCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "every pushed cursor was popped";
 }
 
 } // namespace

@@ -1,8 +1,9 @@
-// Real timers on the event loop. These check what fires and in which order, never how fast:
-// the rate is measured in the platform benchmarks.
+// Real timers on the event loop and the pacing of their ticks. These check what fires and in
+// which order, never how fast: the rate is measured in the platform benchmarks.
 #include "QtTimerService.h"
 
 #include "PacedTimer.h"
+#include "TickSchedule.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -14,8 +15,15 @@ namespace {
 
 using Clock = TickSchedule::Clock;
 using Seconds = TimerService::Seconds;
+using std::chrono::microseconds;
+using std::chrono::nanoseconds;
 
 constexpr int kPatienceMs = 5000;
+
+const Clock::time_point kOrigin{std::chrono::seconds(1000)};
+// 1/60 s, as the tick timer asks for it.
+const auto kSixtieth =
+    std::chrono::duration_cast<nanoseconds>(std::chrono::duration<double>(1.0 / 60.0));
 
 TEST(QtTimerServiceTest, ARepeatingTimerKeepsFiringUntilInvalidatedOrDroppedEvenByItsAction) {
     QtTimerService timers;
@@ -82,6 +90,21 @@ TEST(PacedTimerTest, TicksComeOnWholeIntervalsNeverEarlyAndALateOneIsDelayedNotD
         EXPECT_EQ(step % interval, Clock::duration::zero()) << "tick " << i;
         EXPECT_GE(step, interval);
     }
+}
+
+TEST(TickScheduleTest, EachTickAimsAtTheFirstWholeIntervalStillAhead) {
+    TickSchedule schedule(kOrigin, kSixtieth);
+    schedule.advance(kOrigin);
+    // Up to a millisecond late, as Qt's whole-millisecond timers run: no drift, nothing skipped.
+    EXPECT_EQ(schedule.advance(kOrigin + kSixtieth + microseconds(999)), kOrigin + 2 * kSixtieth);
+    // Served 3.5 intervals late (the main thread was busy): the overrun targets are skipped.
+    EXPECT_EQ(schedule.advance(kOrigin + 7 * kSixtieth / 2), kOrigin + 4 * kSixtieth);
+    EXPECT_EQ(schedule.advance(kOrigin + 4 * kSixtieth), kOrigin + 5 * kSixtieth) << "on time";
+    EXPECT_EQ(schedule.advance(kOrigin), kOrigin + 6 * kSixtieth) << "never backwards";
+
+    TickSchedule zero(kOrigin, nanoseconds(0));
+    const auto first = zero.advance(kOrigin);
+    EXPECT_GT(zero.advance(first), first) << "a zero interval still moves forward";
 }
 
 } // namespace

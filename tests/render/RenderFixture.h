@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <span>
 
 namespace wigglepad {
 
@@ -50,14 +51,21 @@ protected:
         return blend(kBackground, colour(paletteIndex), opacity);
     }
     static ::testing::AssertionResult looksLike(const QColor& actual, const QColor& expected) {
-        if (near(actual, expected, 3)) {
+        if (near(actual, expected, 3))
             return ::testing::AssertionSuccess();
-        }
         return ::testing::AssertionFailure() << "pixel " << actual.name().toStdString()
                                              << ", expected " << expected.name().toStdString();
     }
     static QColor at(const QImage& image, double x, double y) {
         return image.pixelColor(int(x), int(y));
+    }
+    struct Probe {
+        double x, y;
+        QColor expected;
+    };
+    static void expectPixels(const QImage& image, std::span<const Probe> probes) {
+        for (const Probe& p : probes)
+            EXPECT_TRUE(looksLike(at(image, p.x, p.y), p.expected)) << "at " << p.x << ", " << p.y;
     }
     static int countPixels(const QImage& image, const QRect& area, const QColor& colour) {
         return countNear(image.copy(area), colour, 3);
@@ -84,14 +92,10 @@ protected:
     }
     // A straight ribbon in palette colour 1.
     void addRibbon(Point start, Point end, double width, double bornAgo = 0.0) {
-        Ribbon& ribbon = state.ribbons.unannounced().emplace_back();
-        ribbon.startPoint = start;
-        ribbon.endPoint = end;
-        ribbon.control1 = start + (end - start) * (1.0 / 3.0);
-        ribbon.control2 = start + (end - start) * (2.0 / 3.0);
-        ribbon.color = palette()[1];
-        ribbon.width = width;
-        ribbon.born = now() - bornAgo;
+        const Point third = (end - start) * (1.0 / 3.0);
+        state.ribbons.unannounced().emplace_back(Uuid{}, start, end, start + third,
+                                                 start + third * 2.0, palette()[1], width,
+                                                 now() - bornAgo);
     }
 
     FakeClock clock;

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 namespace wigglepad {
 namespace {
@@ -26,15 +27,13 @@ TEST(LruCacheTest, MakesOnceDropsTheLeastRecentlyUsedWhenFullAndWhatASweepFindsU
             return std::to_string(key);
         });
     };
-    EXPECT_EQ(get(1), "1");
-    EXPECT_EQ(get(2), "2");
-    EXPECT_EQ(get(1), "1"); // 1 is now the most recent
-    EXPECT_EQ(made, 2);
-    get(3); // drops 2
-    get(1);
-    EXPECT_EQ(made, 3);
-    get(2);
-    EXPECT_EQ(made, 4);
+    // Keys asked for in turn and how many values were made by then: 1, asked for again, is the
+    // most recent when 3 drops 2.
+    const std::pair<int, int> asks[] = {{1, 1}, {2, 2}, {1, 2}, {3, 3}, {1, 3}, {2, 4}};
+    for (const auto& [key, madeBy] : asks) {
+        EXPECT_EQ(get(key), std::to_string(key));
+        EXPECT_EQ(made, madeBy) << "after asking for " << key;
+    }
 
     // A sweep drops what was not asked for since the previous one: 2 goes, 1 stays.
     cache.sweep();
@@ -66,25 +65,23 @@ TEST(RenderCachesTest, PreRenderAtThePaintersPixelDensity) {
 TEST(RenderCachesTest, CharactersCoverWhatTheFaceDrawsWhereTheirStrokesOverlap) {
     CharacterImageCache characters(QStringLiteral("Nunito"));
     const QPointF centre(150, 150);
+    const QFont font = characters.characterFont(200);
+    const QFontMetricsF metrics(font);
     for (const char* character : {"A", "X", "8", "Ж"}) {
         const auto& rendered = characters.rendered(character, 200, Qt::black, 1.0);
         QImage cached(300, 300, QImage::Format_ARGB32_Premultiplied);
         cached.fill(Qt::transparent);
+        QImage drawn = cached.copy();
         QPainter(&cached).drawImage(centre + rendered.offset, rendered.image);
-        QImage drawn(cached.size(), cached.format());
-        drawn.fill(Qt::transparent);
         QPainter painter(&drawn);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QFont font = characters.characterFont(200);
-        const QFontMetricsF metrics(font);
         const QString text = QString::fromUtf8(character);
         painter.setFont(font);
         painter.drawText(centre + QPointF(-metrics.horizontalAdvance(text) / 2.0,
                                           metrics.ascent() - metrics.height() / 2.0),
                          text);
         painter.end();
-        int inked = 0;
-        int differing = 0;
+        int inked = 0, differing = 0;
         for (int y = 0; y < drawn.height(); ++y)
             for (int x = 0; x < drawn.width(); ++x) {
                 inked += qAlpha(drawn.pixel(x, y)) > 128 ? 1 : 0;

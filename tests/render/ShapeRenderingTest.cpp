@@ -9,9 +9,8 @@ using ShapeRenderingTest = RenderFixture;
 // its square it must leave empty. Kinds other than 0 and 1 draw the triangle.
 TEST_F(ShapeRenderingTest, EachKindCoversItsFigureAndLeavesItsSquaresCornersEmpty) {
     const int kinds[] = {0, 1, 2, 7};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         addShape({100.0 + 200 * i, 150}, 100, kinds[i], 4);
-    }
     const QImage image = render({800, 300});
     const struct {
         int shape;
@@ -23,11 +22,10 @@ TEST_F(ShapeRenderingTest, EachKindCoversItsFigureAndLeavesItsSquaresCornersEmpt
         {1, -42, -42, true}, {1, -49, -49, false}, {1, 48, 48, false},  {2, 0, 0, true},
         {2, 0, -46, true},   {2, -47, 47, true},   {2, 46, 47, true},   {2, -47, -47, false},
         {2, 46, -47, false}, {3, -47, 47, true},   {3, -47, -47, false}};
-    for (const auto& p : probes) {
+    for (const auto& p : probes)
         EXPECT_TRUE(looksLike(at(image, 100 + 200 * p.shape + p.dx, 150 + p.dy),
                               p.covered ? colour(4) : kBackground))
             << "kind " << kinds[p.shape] << " at " << p.dx << ", " << p.dy;
-    }
 }
 
 // Characters sharing a size keep their own colours, and a character hides its figure's kind.
@@ -71,10 +69,9 @@ TEST_F(ShapeRenderingTest, ShapesFadeOutByThePruningHorizon) {
         }
     }
     const QImage image = render();
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
+    for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_TRUE(looksLike(at(image, 40 + 64 * i, 150), onBackground(2, cases[i].opacity)))
             << "case " << i;
-    }
 }
 
 } // namespace

@@ -11,10 +11,10 @@ using StrokeRenderingTest = RenderFixture;
 TEST_F(StrokeRenderingTest, ParticleMovesWithItsVelocityAndFadesWithItsAge) {
     state.bubbleParticles.unannounced() = {{{100, 100}, {100, 0}, palette()[3], 8, now() - 0.3},
                                            {{200, 200}, {0, 0}, palette()[3], 8, now() - 0.595}};
-    const QImage image = render();
-    EXPECT_TRUE(looksLike(at(image, 130, 100), onBackground(3, 0.5)));
-    EXPECT_TRUE(looksLike(at(image, 100, 100), kBackground));
-    EXPECT_TRUE(looksLike(at(image, 200, 200), kBackground)) << "gone at the end of its life";
+    // The second is gone at the end of its life.
+    const Probe probes[] = {
+        {130, 100, onBackground(3, 0.5)}, {100, 100, kBackground}, {200, 200, kBackground}};
+    expectPixels(render(), probes);
 }
 
 using TrailTest = RenderFixture;
@@ -27,10 +27,10 @@ TEST_F(TrailTest, ThreePointsDrawOneSegmentTenPointsWideAndFewerDrawNothing) {
     addTrailPoint(300, 0.86);
     const QImage image = render();
     const QColor segment = blend(kBackground, trailSegmentColor(2, 3, now()), 0.85 * 0.5);
-    EXPECT_TRUE(looksLike(at(image, 200, 145), segment));
-    EXPECT_TRUE(looksLike(at(image, 200, 154), segment));
+    // It starts at the first midpoint.
+    const Probe probes[] = {{200, 145, segment}, {200, 154, segment}, {140, 150, kBackground}};
+    expectPixels(image, probes);
     EXPECT_EQ(paintedInColumn(image, 200, 100, 200), 10);
-    EXPECT_TRUE(looksLike(at(image, 140, 150), kBackground)) << "starts at the first midpoint";
 }
 
 TEST_F(TrailTest, PauseBreaksTheTwoSegmentsAroundIt) {
@@ -65,16 +65,14 @@ TEST_F(StrokeRenderingTest, RibbonHasALighterCoreAndFadesOverFourSeconds) {
     const QImage image = render();
     const QColor body = onBackground(1, 0.7);
     const QColor core = blend(body, Qt::white, 0.3);
-    const std::pair<int, QColor> across[] = {{43, body}, {46, body}, {48, core},
-                                             {51, core}, {53, body}, {56, body}};
-    for (const auto& [y, expected] : across) {
-        EXPECT_TRUE(looksLike(at(image, 200, y), expected)) << "at y = " << y;
-    }
-    EXPECT_TRUE(looksLike(at(image, 45, 50), body)) << "round cap past the start";
-    EXPECT_EQ(paintedInColumn(image, 200, 0, 100), 14);
     const QColor halfBody = onBackground(1, 0.7 * 0.5);
-    EXPECT_TRUE(looksLike(at(image, 200, 144), halfBody));
-    EXPECT_TRUE(looksLike(at(image, 200, 150), blend(halfBody, Qt::white, 0.3 * 0.5)));
+    // Across the new one, its round cap past the start, and across the half-faded one.
+    const Probe probes[] = {
+        {200, 43, body}, {200, 46, body},      {200, 48, core},
+        {200, 51, core}, {200, 53, body},      {200, 56, body},
+        {45, 50, body},  {200, 144, halfBody}, {200, 150, blend(halfBody, Qt::white, 0.3 * 0.5)}};
+    expectPixels(image, probes);
+    EXPECT_EQ(paintedInColumn(image, 200, 0, 100), 14);
     EXPECT_EQ(paintedInColumn(image, 200, 230, 270), 0) << "faded out";
 }
 
@@ -82,9 +80,9 @@ TEST_F(StrokeRenderingTest, RibbonTooLargeToPreRenderIsStrokedAlike) {
     addRibbon({0, 0}, {1200, 1200}, 10);
     const QImage image = render({1200, 1200});
     const QColor body = onBackground(1, 0.7);
-    EXPECT_TRUE(looksLike(at(image, 600, 600), blend(body, Qt::white, 0.3)));
-    EXPECT_TRUE(looksLike(at(image, 603, 597), body));
-    EXPECT_TRUE(looksLike(at(image, 610, 590), kBackground));
+    const Probe probes[] = {
+        {600, 600, blend(body, Qt::white, 0.3)}, {603, 597, body}, {610, 590, kBackground}};
+    expectPixels(image, probes);
 }
 
 TEST_F(StrokeRenderingTest, DragPreviewShowsOnlyBeyondTenPointsAsADashedSCurve) {

@@ -7,9 +7,8 @@
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (GTEST_FLAG_GET(list_tests)) {
+    if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
-    }
     QGuiApplication application(argc, argv);
     QFontDatabase::addApplicationFont(WIGGLEPAD_ROUNDED_FONT_FILE);
     return RUN_ALL_TESTS();

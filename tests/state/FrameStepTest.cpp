@@ -99,8 +99,8 @@ TEST_F(FrameStepTest, CursorPopsTouchedBubblesInListOrderIntoEvenlySpreadBursts)
     EXPECT_EQ(particles[0].position, (Point{557.9, 400}));
     EXPECT_EQ(particles[0].color, palette()[1]);
     EXPECT_EQ(particles[8].color, palette()[2]);
-    EXPECT_NEAR(particles[2].velocity.x, 0.0, 1e-9); // a quarter turn, no jitter, speed 105
-    EXPECT_NEAR(particles[2].velocity.y, 105.0, 1e-9);
+    // A quarter turn, no jitter, speed 105.
+    EXPECT_NEAR(distance(particles[2].velocity, {0, 105}), 0.0, 1e-9);
     // Burst size, then jitter, speed and size for each particle.
     Ranges draws = drawnRanges(random);
     draws.resize(4);
@@ -112,9 +112,8 @@ TEST_F(FrameStepTest, CursorPopsTouchedBubblesInListOrderIntoEvenlySpreadBursts)
 TEST_F(FrameStepTest, BubblesDriftTurnBackInsideAndEnterWhileFewerThanEight) {
     addBubble({-40, 300}, 40);
     state.bubbles.unannounced()[0].velocity = {-64, 64};
-    for (int i = 1; i < 7; ++i) {
+    for (int i = 1; i < 7; ++i)
         addBubble({700, 450}, 30);
-    }
     random.push(0.0);
     step();
     EXPECT_EQ(state.bubbles.get()[0].position, (Point{-41, 301}));
@@ -133,9 +132,7 @@ TEST_F(FrameStepTest, ParticlesExpireAfterTheirLifeAndBeyondTheCapOfAHundred) {
     auto& particles = state.bubbleParticles.unannounced();
     particles.push_back({{}, {}, {}, 1.0, 1.0 - 0.61});
     particles.push_back({{}, {}, {}, 2.0, 1.0 - 0.6});
-    for (int i = 0; i < 100; ++i) {
-        particles.push_back({{}, {}, {}, 3.0, 1.0});
-    }
+    particles.insert(particles.end(), 100, {{}, {}, {}, 3.0, 1.0});
     step();
     ASSERT_EQ(state.bubbleParticles.get().size(), 100U);
     EXPECT_EQ(state.bubbleParticles.get().front().size, 3.0);
@@ -152,9 +149,8 @@ TEST_F(FrameStepTest, PruningRemovesWhatHasOutlivedItsTimeKeepingTheOrder) {
     }
     addShape({}, 40).born = now - 30; // woken again: its life counts from birth
     addShape({}, 40).born = now - 17;
-    state.ribbons.unannounced().resize(2);
-    state.ribbons.unannounced()[0].born = now - 4.1;
-    state.ribbons.unannounced()[1].born = now - 3.9;
+    for (const double bornAgo : {4.1, 3.9})
+        state.ribbons.unannounced().emplace_back().born = now - bornAgo;
     announcements = 0;
     state.pruneExpired();
     EXPECT_EQ(announcements, 3);

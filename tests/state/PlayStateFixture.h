@@ -20,9 +20,8 @@ using Ranges = std::vector<std::pair<double, double>>;
 // The ranges of the draws made so far, in order; an integer draw below n shows as (0, n - 1).
 inline Ranges drawnRanges(const ScriptedRandomSource& random) {
     Ranges result;
-    for (const ScriptedRandomSource::Draw& d : random.draws()) {
+    for (const ScriptedRandomSource::Draw& d : random.draws())
         result.emplace_back(d.low, d.high);
-    }
     return result;
 }
 
@@ -49,13 +48,8 @@ protected:
         return shape;
     }
     PlayShape& shape(std::size_t index) { return state.shapes.unannounced().at(index); }
-
     void addBubble(Point position, double radius, Color color = {}) {
-        Bubble bubble;
-        bubble.position = position;
-        bubble.radius = radius;
-        bubble.color = color;
-        state.bubbles.unannounced().push_back(bubble);
+        state.bubbles.unannounced().push_back({{}, position, {}, color, radius});
     }
 
     FakeClock clock{1.0};

@@ -26,34 +26,27 @@ constexpr double kSlack = 1e-6;
 
 // What keys type with Shift at most: Latin, accented, sharp s, digits of several scripts, a
 // numeral worth ten thousand, an emoji, a control character and nothing at all.
-constexpr std::array<std::string_view, 12> kTyped{
-    "a", "Q", "é", "ß", "5", "0", "७", "万", "🙂", "\x1b", "", "+",
-};
+constexpr std::array<std::string_view, 12> kTyped{"a", "Q",  "é",    "ß",    "5", "0",
+                                                  "७", "万", "🙂", "\x1b", "",  "+"};
 
-class Child {
-public:
-    explicit Child(std::uint64_t seed)
-        : engine_(seed) {}
-
-    bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_) < p; }
+struct Child {
+    double pick(double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(engine);
+    }
+    bool chance(double p) { return pick(0.0, 1.0) < p; }
+    // Edges and corners come up often: a child's pointer lives there.
     Point anywhere() {
-        // Edges and corners come up often: a child's pointer lives there.
         return {pick(-5.0, kSurface.width + 5.0), pick(-5.0, kSurface.height + 5.0)};
     }
-    Point near(Point p) { return clamp({p.x + pick(-40.0, 40.0), p.y + pick(-40.0, 40.0)}); }
+    Point near(Point p) {
+        return {std::clamp(p.x + pick(-40.0, 40.0), 0.0, kSurface.width),
+                std::clamp(p.y + pick(-40.0, 40.0), 0.0, kSurface.height)};
+    }
     std::string_view typed() {
-        return kTyped[std::uniform_int_distribution<std::size_t>(0, kTyped.size() - 1)(engine_)];
+        return kTyped[std::uniform_int_distribution<std::size_t>(0, kTyped.size() - 1)(engine)];
     }
 
-private:
-    double pick(double low, double high) {
-        return std::uniform_real_distribution<double>(low, high)(engine_);
-    }
-    static Point clamp(Point p) {
-        return {std::clamp(p.x, 0.0, kSurface.width), std::clamp(p.y, 0.0, kSurface.height)};
-    }
-
-    std::mt19937_64 engine_;
+    std::mt19937_64 engine;
 };
 
 bool within(Point p, double margin) {
@@ -70,22 +63,15 @@ void expectSound(const AppState& state, int frame) {
     ASSERT_LE(state.bubbles.get().size(), 8u);
     for (const PlayShape& shape : state.shapes.get()) {
         ASSERT_EQ(shape.settled, shape.settledTime.has_value());
-        const double half = shape.size * 0.5;
-        ASSERT_GE(shape.position.x, half - kSlack);
-        ASSERT_LE(shape.position.x, kSurface.width - half + kSlack);
-        ASSERT_GE(shape.position.y, half - kSlack);
-        ASSERT_LE(shape.position.y, kSurface.height - half + kSlack);
+        ASSERT_TRUE(within(shape.position, kSlack - shape.size * 0.5)) << "wholly on the surface";
     }
     // Bubbles enter from one radius outside and turn back as soon as they are out.
-    for (const Bubble& bubble : state.bubbles.get()) {
+    for (const Bubble& bubble : state.bubbles.get())
         ASSERT_TRUE(within(bubble.position, bubble.radius + 1.0));
-    }
-    for (const BubbleParticle& particle : state.bubbleParticles.get()) {
+    for (const BubbleParticle& particle : state.bubbleParticles.get())
         ASSERT_TRUE(within(particle.position, kLargestBubbleRadius + 1.0));
-    }
-    for (const TrailPoint& point : state.trail.get()) {
+    for (const TrailPoint& point : state.trail.get())
         ASSERT_TRUE(within(point.position, 5.0));
-    }
 }
 
 // One frame's worth of input, as often as a busy child gives it.
@@ -102,9 +88,8 @@ void play(AppState& state, Child& child) {
         const PlayMode mode = child.chance(0.5) ? PlayMode::sensory : PlayMode::lettersNumbers;
         KeySpawn::forKey(child.typed(), mode).applyTo(state);
     }
-    if (child.chance(0.01)) {
+    if (child.chance(0.01))
         state.spawnShape(child.anywhere(), 0.0);
-    }
     if (!state.dragStart.get() && child.chance(0.005)) {
         state.dragStart.set(child.anywhere());
     } else if (state.dragStart.get() && child.chance(0.05)) {
@@ -120,19 +105,17 @@ TEST(Soak, AnHourOfRandomPlayKeepsEveryListSound) {
         SystemRandomSource random(seed);
         const MemorySettingsStore settings;
         AppState state(clock, screen, random, settings);
-        Child child(seed);
+        Child child{std::mt19937_64(seed)};
         std::size_t mostShapes = 0;
         for (int frame = 1; frame <= kFrames; ++frame) {
             play(state, child);
             clock.advance(1.0 / kFramesPerSecond);
             state.frameStep();
-            if (frame % kFramesPerSecond == 0) {
+            if (frame % kFramesPerSecond == 0)
                 state.pruneExpired();
-            }
             expectSound(state, frame);
-            if (HasFatalFailure()) {
+            if (HasFatalFailure())
                 return;
-            }
             mostShapes = std::max(mostShapes, state.shapes.get().size());
         }
         // The play was busy enough to reach the caps it checks.

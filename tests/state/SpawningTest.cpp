@@ -11,9 +11,8 @@ namespace {
 using SpawningTest = PlayStateFixture;
 
 TEST_F(SpawningTest, FigureDrawsPlaceJitterColourKindSizeAndTossInOrder) {
-    for (double f : {0.0, 1.0, 0.0, 1.0, 0.5, 0.99, 0.5, 0.0, 1.0}) {
+    for (double f : {0.0, 1.0, 0.0, 1.0, 0.5, 0.99, 0.5, 0.0, 1.0})
         random.push(f);
-    }
     state.spawnShape(std::nullopt, 30);
     const Ranges expected = {{60, 1380}, {60, 450}, {-30, 30}, {-30, 30}, {0, 5},
                              {0, 2},     {40, 160}, {0, 120},  {0, 80}};
@@ -95,16 +94,14 @@ TEST_F(SpawningTest, TrailSmoothsTowardsThePointerAndKeepsTheNewestThreeHundred)
     state.addTrailPoint({200, 50});
     EXPECT_EQ(state.trail.get()[0].position, (Point{100, 50}));
     EXPECT_EQ(state.trail.get()[1].position, (Point{140, 50}));
-    for (int i = 2; i < 301; ++i) {
+    for (int i = 2; i < 301; ++i)
         state.addTrailPoint({100, 50});
-    }
     ASSERT_EQ(state.trail.get().size(), 300U);
     EXPECT_EQ(state.trail.get().front().position, (Point{140, 50}));
     // The colour moves on every 20 points and comes round again after 120.
     const std::pair<std::size_t, std::size_t> entries[] = {{18, 0}, {19, 1}, {118, 5}, {119, 0}};
-    for (const auto& [index, entry] : entries) {
+    for (const auto& [index, entry] : entries)
         EXPECT_EQ(state.trail.get()[index].color, palette()[entry]) << "colour index " << index + 1;
-    }
     EXPECT_EQ(state.currentTrailColor(), state.trail.get().back().color);
 }
 
@@ -113,24 +110,20 @@ TEST(KeyRuleTest, TurnsTheFirstCharacterIntoFiguresOrACharacter) {
     // another script for its value but at most ten; any other key for one figure in place.
     const std::pair<const char*, int> numbers[] = {
         {"0", 10}, {"7", 7}, {"\u0663", 3}, {"\u0BF1", 10}}; // Arabic-Indic 3, Tamil 100
-    for (const auto& [key, count] : numbers) {
+    for (const auto& [key, count] : numbers)
         EXPECT_EQ(KeySpawn::forKey(key, PlayMode::sensory), (KeySpawn{{}, count, 30.0})) << key;
-    }
-    for (const char* key : {"1", "a", "\u00BD", "\xff"}) { // ½ is no whole number; broken UTF-8
+    for (const char* key : {"1", "a", "\u00BD", "\xff"}) // ½ is no whole number; broken UTF-8
         EXPECT_EQ(KeySpawn::forKey(key, PlayMode::sensory), KeySpawn{}) << key;
-    }
     // With letters and numbers, a letter or number key shows its first perceived character fully
     // upper-cased, whatever the locale; any other key makes one figure.
     const std::pair<const char*, const char*> characters[] = {
         {"a", "A"},       {"5", "5"}, {"\u00E9", "\u00C9"}, {"e\u0301x", "E\u0301"},
         {"\u00DF", "SS"}, {"i", "I"}, {"\u00BD", "\u00BD"}};
-    for (const auto& [key, shown] : characters) {
+    for (const auto& [key, shown] : characters)
         EXPECT_EQ(KeySpawn::forKey(key, PlayMode::lettersNumbers), (KeySpawn{shown, 1, 0.0}))
             << key;
-    }
-    for (const char* key : {"+", " ", ""}) {
+    for (const char* key : {"+", " ", ""})
         EXPECT_EQ(KeySpawn::forKey(key, PlayMode::lettersNumbers), KeySpawn{}) << key;
-    }
 }
 
 TEST_F(SpawningTest, KeySpawnMakesEachFigureWithItsOwnJitterOrOneCharacter) {
@@ -150,8 +143,7 @@ TEST(BubbleTest, EntersOneRadiusOutsideTheDrawnEdge) {
         const Bubble bubble = Bubble::enteringFromEdge({1440, 900}, random);
         EXPECT_EQ(bubble.position, expected[edge]);
         EXPECT_EQ(bubble.radius, 28.0);
-        EXPECT_NEAR(bubble.velocity.x, 0.0, 1e-9);
-        EXPECT_NEAR(bubble.velocity.y, 45.0, 1e-9);
+        EXPECT_NEAR(distance(bubble.velocity, {0, 45}), 0.0, 1e-9);
         EXPECT_EQ(bubble.color, palette()[5]);
     }
 }
@@ -160,8 +152,7 @@ TEST(BubbleTest, OnASurfaceNarrowerThanTheBubbleEntersAtTheMiddleOfTheEdge) {
     ScriptedRandomSource random({1.0, 0.0, 0.9});
     const Bubble bubble = Bubble::enteringFromEdge({40, 30}, random);
     EXPECT_EQ(bubble.position, (Point{-55, 15}));
-    EXPECT_EQ(random.draws()[2].low, 15.0);
-    EXPECT_EQ(random.draws()[2].high, 15.0);
+    EXPECT_EQ(drawnRanges(random).at(2), (std::pair<double, double>{15, 15}));
     EXPECT_EQ(random.draws().size(), 6U);
 }
 
