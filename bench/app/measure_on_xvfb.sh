@@ -3,7 +3,8 @@
 # (first frame, CPU, frame pacing, memory with a full surface and with only bubbles), then the
 # real binary measured from outside under scripted real input and 10 s of none (start to first
 # frame on screen, CPU, intervals between frames on screen, resident memory each minute and at
-# its peak), and its start on a session bus and without one (no desktop service to answer).
+# its peak), its start on a session bus and without one (no desktop service to answer), and
+# the scripted play again on a 3840x2160 screen.
 # Usage: measure_on_xvfb.sh <build directory> [seconds of play]
 #   (built with -DCMAKE_BUILD_TYPE=Release; 30 s of play by default, 900 s show memory growth)
 set -euo pipefail
@@ -26,3 +27,7 @@ echo "== From outside: the real binary, played with through XTEST"
 echo "== From outside: the start on a session bus of its own, then without any session bus"
 dbus-run-session -- "${measure[@]}" 0
 env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$work" "${measure[@]}" 0
+
+echo "== From outside at 3840x2160: the real binary, played with through XTEST"
+start_desktop 3840x2160
+"${measure[@]}" "$played"
