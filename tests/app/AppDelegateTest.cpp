@@ -27,20 +27,38 @@ protected:
         };
     }
 
-    const Log& log() const { return shell.log(); }
-    void clearLog() { shell.clearLog(); }
     void tick(int ticks) { timers.advance(AppDelegate::kTickInterval * ticks); }
 
     std::vector<bool> windowShownAndKey;
 };
 
-TEST_F(AppDelegateTest, TheWindowIsUpAndKeyBeforeTheLockDown) {
+// Swipe changes switch the lock-down at once and do nothing else; closing, quitting or taking
+// the activation away from outside changes nothing; only the exit notification gives the desktop
+// back.
+TEST_F(AppDelegateTest, TheWindowIsUpAndKeyBeforeTheLockDownWhichOnlyTheExitNotificationEnds) {
     launch();
-    EXPECT_EQ(log(), (Log{"attach window", "options 490", "activate", "hide pointer"}));
+    EXPECT_EQ(shell.log, (Log{"attach window", "options 490", "activate", "hide pointer"}));
     EXPECT_EQ(windowShownAndKey, std::vector<bool>{true});
+    shell.log.clear();
+    saveAllowSwipe(settings, true);
+    notifications.post(kSwipeChangedNotification);
+    saveAllowSwipe(settings, false);
+    notifications.post(kSwipeChangedNotification);
+    shell.terminate();
+    shell.resignActive();
+    EXPECT_EQ(shell.log, (Log{"options 458", "options 490", "terminate refused", "activate"}));
+    EXPECT_FALSE(shell.terminated());
+    EXPECT_EQ(shell.presentationOptions(), kLockedDown);
+    EXPECT_TRUE(shell.pointerHidden());
+
+    shell.log.clear();
+    notifications.post(kExitNotification);
+    EXPECT_EQ(shell.log, (Log{"unhide pointer", "options 0", "will terminate", "unhide pointer",
+                              "options 0", "terminated"}));
+    EXPECT_TRUE(delegate->applicationShouldTerminate());
+    EXPECT_FALSE(shell.pointerHidden());
 }
 
-// An ill-typed stored value counts as off.
 TEST_F(AppDelegateTest, TheStoredSwipeSettingChoosesTheLockDown) {
     using Value = MemorySettingsStore::Value;
     for (const auto& [stored, options] : {std::pair{Value(true), kLockedDownSwipeAllowed},
@@ -49,40 +67,6 @@ TEST_F(AppDelegateTest, TheStoredSwipeSettingChoosesTheLockDown) {
         launch();
         EXPECT_EQ(shell.presentationOptions(), options);
     }
-}
-
-TEST_F(AppDelegateTest, ASwipeChangeSwitchesTheLockDownAtOnceAndNothingElse) {
-    launch();
-    clearLog();
-    saveAllowSwipe(settings, true);
-    notifications.post(kSwipeChangedNotification);
-    EXPECT_EQ(log(), Log{"options 458"});
-    saveAllowSwipe(settings, false);
-    notifications.post(kSwipeChangedNotification);
-    EXPECT_EQ(log(), (Log{"options 458", "options 490"}));
-}
-
-// Closing, quitting or taking the activation away from outside changes nothing.
-TEST_F(AppDelegateTest, OutsideRequestsToQuitAreRefusedAndALostActivationIsTakenBack) {
-    launch();
-    clearLog();
-    shell.requestWindowClose();
-    shell.terminate();
-    shell.resignActive();
-    EXPECT_EQ(log(), (Log{"terminate refused", "terminate refused", "activate"}));
-    EXPECT_FALSE(shell.terminated());
-    EXPECT_EQ(shell.presentationOptions(), kLockedDown);
-    EXPECT_TRUE(shell.pointerHidden());
-}
-
-TEST_F(AppDelegateTest, TheExitNotificationRunsTheQuitSequenceAndTheDesktopComesBack) {
-    launch();
-    clearLog();
-    notifications.post(kExitNotification);
-    EXPECT_EQ(log(), (Log{"unhide pointer", "options 0", "will terminate", "unhide pointer",
-                          "options 0", "terminated"}));
-    EXPECT_TRUE(delegate->applicationShouldTerminate());
-    EXPECT_FALSE(shell.pointerHidden());
 }
 
 // A trail point long faded out: only a pruning pass removes it.
@@ -117,21 +101,21 @@ TEST_F(AppDelegateTest, WithoutAPrimaryScreenNothingIsBuilt) {
     delegate = std::make_shared<AppDelegate>(services());
     EXPECT_FALSE(delegate->applicationDidFinishLaunching());
     EXPECT_EQ(delegate->window(), nullptr);
-    EXPECT_EQ(timers.runningTimerCount(), 0U);
-    EXPECT_TRUE(log().empty());
+    EXPECT_TRUE(timers.runningIntervals().empty());
+    EXPECT_TRUE(shell.log.empty());
 }
 
 TEST_F(AppDelegateTest, CallbacksThatOutliveTheDelegateDoNothing) {
     launch();
     const SystemShell::TerminationDelegate termination = delegate->terminationDelegate();
     delegate.reset();
-    clearLog();
+    shell.log.clear();
     notifications.post(kExitNotification);
     notifications.post(kSwipeChangedNotification);
     tick(60);
     EXPECT_FALSE(termination.shouldTerminate());
     termination.willTerminate();
-    EXPECT_TRUE(log().empty());
+    EXPECT_TRUE(shell.log.empty());
 }
 
 } // namespace

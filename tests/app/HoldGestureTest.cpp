@@ -9,8 +9,6 @@ namespace {
 
 class HoldGestureTest : public LaunchedDelegate {
 public:
-    HoldGestureTest() { state().showBanner.set(false); }
-
     bool quit() const { return shell.terminated(); }
     bool modeChosen() { return loadSavedMode(settings).has_value(); }
     // A hold runs while its timer does; nothing else ticks at its pace.
@@ -20,35 +18,32 @@ public:
 };
 
 TEST_F(HoldGestureTest, LettingGoEarlyPutsTheProgressBackAndNothingHappens) {
-    key(QEvent::KeyPress, kEscape);
-    key(QEvent::KeyPress, kM);
+    down(kEscape);
+    down(kM);
     advance(2.0);
     EXPECT_NEAR(state().exitProgress.get(), 2.0 / 3.0, 1e-6);
-    key(QEvent::KeyRelease, kEscape);
-    key(QEvent::KeyRelease, kM);
+    up(kEscape);
+    up(kM);
     EXPECT_EQ(state().exitProgress.get() + state().menuHoldProgress.get(), 0.0);
     EXPECT_EQ(runningHolds(), 0);
     advance(6.0);
-    EXPECT_FALSE(quit());
-    EXPECT_FALSE(state().showMenu.get());
+    EXPECT_FALSE(quit() || state().showMenu.get());
 }
 
 // X11 repeats a held key as release-and-press pairs marked auto-repeat; they do not restart
 // the hold, so it still quits 3 s after the first press, on the first tick at or after it.
 TEST_F(HoldGestureTest, TheExitHoldQuitsAtThreeSecondsWithFullProgressLast) {
     const TimeStamp start = clock.now();
-    key(QEvent::KeyPress, kEscape);
+    down(kEscape);
     for (int tick = 1; !quit() && tick <= 70; ++tick) {
         advance(HoldGesture::kTickInterval.count());
         EXPECT_EQ(quit(), clock.now() - start >= 3.0) << "tick " << tick;
-        if (tick % 10 == 0) {
-            key(QEvent::KeyRelease, kEscape, {}, true);
-            key(QEvent::KeyPress, kEscape, {}, true);
-        }
+        if (tick % 10 == 0)
+            up(kEscape, true), down(kEscape, true);
     }
     ASSERT_TRUE(quit());
     EXPECT_EQ(state().exitProgress.get(), 1.0);
-    EXPECT_EQ(shell.log().back(), "terminated");
+    EXPECT_EQ(shell.log.back(), "terminated");
     EXPECT_EQ(runningHolds(), 1) << "the timer is left to the end of the run";
 }
 
@@ -56,7 +51,7 @@ TEST_F(HoldGestureTest, TheMenuHoldOpensTheMenuOnceAndForgetsTheChosenMode) {
     int animatedChanges = 0;
     const auto token = state().objectWillChange.subscribe(
         [&] { animatedChanges += AnimationTransaction::current().has_value(); });
-    key(QEvent::KeyPress, kM);
+    down(kM);
     advance(4.9);
     EXPECT_FALSE(state().showMenu.get());
     EXPECT_TRUE(modeChosen());
@@ -67,15 +62,15 @@ TEST_F(HoldGestureTest, TheMenuHoldOpensTheMenuOnceAndForgetsTheChosenMode) {
     EXPECT_EQ(state().menuHoldProgress.get(), 0.0);
     EXPECT_FALSE(modeChosen());
     state().showMenu.set(false);
-    key(QEvent::KeyPress, kM, {}, true);
+    down(kM, true);
     advance(6.0);
     EXPECT_FALSE(state().showMenu.get()) << "keeping M down opens nothing again";
 }
 
 TEST_F(HoldGestureTest, EscapeHoldsOverAnAdultScreenButMDoesNot) {
     state().showExitConfirm.set(true);
-    key(QEvent::KeyPress, kM);
-    key(QEvent::KeyPress, kEscape);
+    down(kM);
+    down(kEscape);
     advance(1.0);
     EXPECT_EQ(state().menuHoldProgress.get(), 0.0);
     EXPECT_GT(state().exitProgress.get(), 0.0);
@@ -84,27 +79,21 @@ TEST_F(HoldGestureTest, EscapeHoldsOverAnAdultScreenButMDoesNot) {
 
 // A release that goes to another window is never seen: losing the keyboard ends both holds.
 TEST_F(HoldGestureTest, LosingTheKeyboardMidHoldCancelsBothHolds) {
-    const std::function<void()> loseKeyboard[] = {
-        [&] { shell.resignActive(); },
-        [&] {
-            QWidget other;
-            other.show();
-            other.activateWindow();
-            QCoreApplication::processEvents();
-        },
-    };
+    QWidget other;
+    const std::function<void()> loseKeyboard[] = {[&] { shell.resignActive(); },
+                                                  [&] { other.show(), other.activateWindow(); }};
     for (const auto& lose : loseKeyboard) {
-        key(QEvent::KeyPress, kEscape);
-        key(QEvent::KeyPress, kM);
+        down(kEscape);
+        down(kM);
         advance(1.0);
         EXPECT_GT(state().exitProgress.get() * state().menuHoldProgress.get(), 0.0)
             << "the keys count as let go after the first loss";
         lose();
+        QCoreApplication::processEvents();
         EXPECT_EQ(state().exitProgress.get(), 0.0);
         EXPECT_EQ(runningHolds(), 0);
         advance(6.0);
-        EXPECT_FALSE(quit());
-        EXPECT_FALSE(state().showMenu.get());
+        EXPECT_FALSE(quit() || state().showMenu.get());
     }
 }
 

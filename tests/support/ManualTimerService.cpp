@@ -37,16 +37,9 @@ private:
 
 } // namespace
 
-ManualTimerService::ManualTimerService(FakeClock* clock)
-    : clock_(clock) {}
-
 std::unique_ptr<RepeatingTimer> ManualTimerService::scheduleRepeating(Seconds interval,
                                                                       Action action) {
     return std::make_unique<ManualRepeatingTimer>(add(interval, std::move(action), true));
-}
-
-void ManualTimerService::runAfter(Seconds delay, Action action) {
-    add(delay, std::move(action), false);
 }
 
 std::shared_ptr<ManualTimerService::Timer> ManualTimerService::add(Seconds interval, Action action,
@@ -61,9 +54,8 @@ void ManualTimerService::advance(Seconds duration) {
         std::erase_if(timers_, [](const auto& timer) { return !timer->running; });
         // The first of equal times is the one scheduled first.
         const auto next = std::ranges::min_element(timers_, {}, &Timer::due);
-        if (next == timers_.end() || (*next)->due() > end + kRounding) {
+        if (next == timers_.end() || (*next)->due() > end + kRounding)
             break;
-        }
         // Held while it runs: the action may drop the last handle to its own timer.
         const std::shared_ptr<Timer> firing = *next;
         moveTo(firing->due());
@@ -76,25 +68,18 @@ void ManualTimerService::advance(Seconds duration) {
 }
 
 void ManualTimerService::moveTo(Seconds time) {
-    if (clock_ != nullptr && time > now_) {
+    if (clock_ != nullptr && time > now_)
         clock_->advance((time - now_).count());
-    }
     now_ = std::max(now_, time);
 }
 
 std::vector<TimerService::Seconds> ManualTimerService::runningIntervals() const {
     std::vector<Seconds> intervals;
     for (const auto& timer : timers_) {
-        if (timer->running && timer->repeats) {
+        if (timer->running && timer->repeats)
             intervals.push_back(timer->interval);
-        }
     }
     return intervals;
-}
-
-std::size_t ManualTimerService::pendingDelayedCount() const {
-    return static_cast<std::size_t>(std::ranges::count_if(
-        timers_, [](const auto& timer) { return timer->running && !timer->repeats; }));
 }
 
 } // namespace wigglepad

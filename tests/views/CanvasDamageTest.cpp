@@ -4,7 +4,7 @@
 #include "CanvasDamage.h"
 
 #include "MemorySettingsStore.h"
-#include "PlayStateOnFakes.h"
+#include "ViewTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +17,8 @@ const QRect kWhole(QPoint(), kCanvas);
 class CanvasDamageTest : public ::testing::Test {
 protected:
     CanvasDamageTest() {
-        addBubble({200, 200}, 40);
+        addBubble(state, {200, 200}, 40);
         damage.next(state, kCanvas); // the first frame paints everything
-    }
-
-    void addBubble(Point at, double radius) {
-        state.bubbles.modify([&](auto& bubbles) {
-            Bubble bubble;
-            bubble.position = at;
-            bubble.radius = radius;
-            bubbles.push_back(bubble);
-        });
     }
 
     // The square a bubble's drawing stays within.

@@ -8,9 +8,9 @@
 #include "MenuView.h"
 #include "ModeCard.h"
 #include "NotificationCenter.h"
-#include "PlayStateOnFakes.h"
 #include "StyledButton.h"
 #include "Translations.h"
+#include "ViewTestKit.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -27,8 +27,6 @@ void PrintTo(const QString& text, std::ostream* out) {
 namespace wigglepad {
 namespace {
 
-const QColor kInk = QColor::fromRgbF(0.18f, 0.18f, 0.24f);
-const QColor kMuted = QColor::fromRgbF(0.45f, 0.45f, 0.52f);
 constexpr int kButtonLabelWidth = 100; // the confirmation's buttons keep their labels this wide
 constexpr int kBannerHeight = 88;      // the German banner's height, 1280 points wide
 

@@ -8,10 +8,10 @@
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "Pixels.h"
-#include "PlayStateOnFakes.h"
 #include "SavedMode.h"
 #include "SettingsKeys.h"
 #include "SwitchToggle.h"
+#include "ViewTestKit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,9 +21,6 @@
 
 namespace wigglepad {
 namespace {
-
-const QColor kInk = QColor::fromRgbF(0.18f, 0.18f, 0.24f);
-const QColor kMuted = QColor::fromRgbF(0.45f, 0.45f, 0.52f);
 
 // What the store held, and whether the menu was still up, when "wigglepadSwipeChanged" came.
 struct SwipePost {
@@ -64,12 +61,7 @@ protected:
     }
     SwitchToggle& swipeSwitch() { return *menu->findChildren<SwitchToggle*>().at(0); }
     SwitchToggle& soundSwitch() { return *menu->findChildren<SwitchToggle*>().at(1); }
-    StyledButton& startButton() {
-        for (StyledButton* button : menu->findChildren<StyledButton*>())
-            if (button->text() == QStringLiteral("Start"))
-                return *button;
-        throw std::logic_error("no Start button");
-    }
+    StyledButton& startButton() { return button(*menu, "Start"); }
     // Through the window, as a real click comes: a card's face must let it through.
     void click(QWidget& widget) {
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
@@ -211,10 +203,6 @@ TEST_F(MenuViewTest, TabGoesRoundTheControlsAndSpacePressesThem) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     menu->setFocus();
-    const auto type = [](Qt::Key key) {
-        QTest::keyClick(QApplication::focusWidget(), key);
-        return QApplication::focusWidget();
-    };
     EXPECT_EQ(type(Qt::Key_Tab), &card(PlayMode::sensory));
     EXPECT_EQ(type(Qt::Key_Tab), &card(PlayMode::lettersNumbers));
     type(Qt::Key_Space);
