@@ -7,11 +7,9 @@
 namespace wigglepad {
 
 struct ManualTimerService::Timer {
-    Seconds start;
-    Seconds interval;
+    Seconds start, interval;
     Action action;
-    bool repeats;
-    bool running = true;
+    bool repeats, running = true;
     double fired = 0;
 
     Seconds due() const { return start + interval * (fired + 1); }
@@ -23,23 +21,21 @@ namespace {
 // within an advance of 0.3 s.
 constexpr TimerService::Seconds kRounding{1e-9};
 
-class ManualRepeatingTimer final : public RepeatingTimer {
-public:
-    explicit ManualRepeatingTimer(std::shared_ptr<ManualTimerService::Timer> timer)
-        : timer_(std::move(timer)) {}
-    ~ManualRepeatingTimer() override { invalidate(); }
-    void invalidate() override { timer_->running = false; }
-    bool isValid() const override { return timer_->running; }
-
-private:
-    std::shared_ptr<ManualTimerService::Timer> timer_;
+// The handle of a repeating timer: dropping it stops the timer.
+struct Handle final : RepeatingTimer {
+    explicit Handle(std::shared_ptr<ManualTimerService::Timer> shared)
+        : timer(std::move(shared)) {}
+    ~Handle() override { invalidate(); }
+    void invalidate() override { timer->running = false; }
+    bool isValid() const override { return timer->running; }
+    const std::shared_ptr<ManualTimerService::Timer> timer;
 };
 
 } // namespace
 
 std::unique_ptr<RepeatingTimer> ManualTimerService::scheduleRepeating(Seconds interval,
                                                                       Action action) {
-    return std::make_unique<ManualRepeatingTimer>(add(interval, std::move(action), true));
+    return std::make_unique<Handle>(add(interval, std::move(action), true));
 }
 
 std::shared_ptr<ManualTimerService::Timer> ManualTimerService::add(Seconds interval, Action action,
@@ -75,10 +71,9 @@ void ManualTimerService::moveTo(Seconds time) {
 
 std::vector<TimerService::Seconds> ManualTimerService::runningIntervals() const {
     std::vector<Seconds> intervals;
-    for (const auto& timer : timers_) {
+    for (const auto& timer : timers_)
         if (timer->running && timer->repeats)
             intervals.push_back(timer->interval);
-    }
     return intervals;
 }
 
