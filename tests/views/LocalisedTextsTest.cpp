@@ -8,14 +8,11 @@
 #include "MenuView.h"
 #include "ModeCard.h"
 #include "NotificationCenter.h"
-#include "StyledButton.h"
 #include "Translations.h"
 #include "ViewTestKit.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLocale>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <ostream>
 

@@ -13,9 +13,7 @@
 #include "SwitchToggle.h"
 #include "ViewTestKit.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace wigglepad {
