@@ -31,14 +31,13 @@ protected:
 
 // The close button is a light cross in the middle of a faint disc, inset at the top right.
 TEST_F(InfoBannerTest, ItsTextsShowInWhiteOnSlateTakeNoFocusAndTheCloseButtonSitsTopRight) {
-    EXPECT_GT(banner.title().font().weight(), banner.instructions().font().weight());
+    EXPECT_EQ(closeGeometry(), QRect(kWide - 24 - 28, 16, 28, 28));
     const QImage image = paintedOver(banner, Qt::red);
+    EXPECT_GT(banner.title().font().weight(), banner.instructions().font().weight());
     EXPECT_TRUE(near(image.pixelColor(4, 4), kSlate, 2));
     EXPECT_GT(countNear(image.copy(banner.title().geometry()), Qt::white, 60), 20);
     for (const QWidget* widget : banner.findChildren<QWidget*>())
         EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << widget->metaObject()->className();
-
-    EXPECT_EQ(closeGeometry(), QRect(kWide - 24 - 28, 16, 28, 28));
     const QPoint centre = closeGeometry().center();
     EXPECT_GT(image.pixelColor(centre).lightness(), 170) << "the cross";
     const QColor disc = image.pixelColor(centre + QPoint(0, 8));
