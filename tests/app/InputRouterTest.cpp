@@ -129,8 +129,8 @@ TEST_F(InputRouterTest, ATouchActsAsTheLeftButton) {
 TEST_F(InputRouterTest, SpacePressesTheFocusedButtonOfTheConfirmation) {
     state().showExitConfirm.set(true);
     QCoreApplication::processEvents();
-    press(kTab);
-    press(kSpace);
+    for (const Key k : {kTab, kSpace})
+        down(k), up(k);
     EXPECT_FALSE(state().showExitConfirm.get()) << "Cancel pressed";
     EXPECT_EQ(shapes(), 0U);
 }

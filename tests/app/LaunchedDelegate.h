@@ -87,10 +87,6 @@ public:
     }
     bool down(Key k, bool autoRepeat = false) { return key(QEvent::KeyPress, k, autoRepeat); }
     bool up(Key k, bool autoRepeat = false) { return key(QEvent::KeyRelease, k, autoRepeat); }
-    void press(Key k, Qt::KeyboardModifiers modifiers = {}) {
-        key(QEvent::KeyPress, k, false, modifiers);
-        key(QEvent::KeyRelease, k, false, modifiers);
-    }
     bool mouse(QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton,
                Qt::MouseButtons held = {}) {
         return send(QMouseEvent(type, at, at, button, held, Qt::NoModifier));

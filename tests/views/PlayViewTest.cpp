@@ -29,12 +29,6 @@ using Seconds = TimerService::Seconds;
 const QColor kSurface = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
 const QSize kWindow(1280, 800);
 
-MemorySettingsStore withSavedMode() {
-    MemorySettingsStore settings;
-    saveMode(settings, PlayMode::sensory);
-    return settings;
-}
-
 class PlayViewTest : public ::testing::Test {
 protected:
     PlayViewTest() {
@@ -61,7 +55,11 @@ protected:
     StyledButton& confirm(const char* text) { return button(view.exitConfirm(), text); }
     const QImage& onScreen() { return dynamic_cast<QImage&>(*view.backingStore()->paintDevice()); }
 
-    MemorySettingsStore settings = withSavedMode();
+    MemorySettingsStore settings = [] {
+        MemorySettingsStore saved;
+        saveMode(saved, PlayMode::sensory);
+        return saved;
+    }();
     PlayStateOnFakes play{settings};
     AppState& state = play.state;
     FakeClock& clock = play.clock;
