@@ -148,15 +148,6 @@ TEST_F(MenuViewTest, CardsMeasure320By240AndTheControlDescriptionsLineUp) {
               4);
 }
 
-TEST_F(MenuViewTest, ShowsTheTypographicCharactersAsSuch) {
-    QStringList texts;
-    for (const QLabel* label : menu->findChildren<QLabel*>())
-        texts << label->text();
-    const QString all = texts.join(u'\n');
-    EXPECT_TRUE(all.contains(QStringLiteral("0\u201312 months")));
-    EXPECT_TRUE(all.contains(QStringLiteral("5\u00D7 click top-right")));
-}
-
 TEST_F(MenuViewTest, PaintsTheGroundTheSelectedCardAndItsOutline) {
     const QImage image = paintedOver(*menu, Qt::magenta);
     EXPECT_TRUE(near(image.pixelColor(3, 3), QColor::fromRgbF(0.98f, 0.97f, 0.95f), 2));
