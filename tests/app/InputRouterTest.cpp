@@ -125,16 +125,6 @@ TEST_F(InputRouterTest, ATouchActsAsTheLeftButton) {
     EXPECT_EQ(state().ribbons.get().size(), 1U) << "a swipe is a drag";
 }
 
-// Buttons click when Space is let go, so the overlay needs the release as well as the press.
-TEST_F(InputRouterTest, SpacePressesTheFocusedButtonOfTheConfirmation) {
-    state().showExitConfirm.set(true);
-    QCoreApplication::processEvents();
-    for (const Key k : {kTab, kSpace})
-        down(k), up(k);
-    EXPECT_FALSE(state().showExitConfirm.get()) << "Cancel pressed";
-    EXPECT_EQ(shapes(), 0U);
-}
-
 // Start-up hid the pointer once; then it changes only on movement, when it disagrees.
 TEST_F(InputRouterTest, MovementKeepsHideAndShowPairedWithTheOverlays) {
     state().showMenu.set(true);

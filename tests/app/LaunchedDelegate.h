@@ -26,8 +26,7 @@ struct Key {
     quint32 scan;
     Qt::Key qt;
 };
-inline constexpr Key kEscape{9, Qt::Key_Escape}, kM{58, Qt::Key_M}, kA{38, Qt::Key_A},
-    kTab{23, Qt::Key_Tab}, kSpace{65, Qt::Key_Space};
+inline constexpr Key kEscape{9, Qt::Key_Escape}, kM{58, Qt::Key_M}, kA{38, Qt::Key_A};
 
 // Counts the input events that reach a widget, which they do only when passed on.
 struct ViewWitness final : QObject {
