@@ -136,24 +136,8 @@ TEST_F(PlayViewTest, FiveQuickClicksInTheCornerOpenTheConfirmationAndGiveItTheKe
                 view.focusWidget() == &view.exitConfirm());
 }
 
-TEST_F(PlayViewTest, ExitPostsOnEveryPressAndCancelClearsOnlyItsFlag) {
-    setFlags(true, true, true);
-    QTest::mouseClick(&confirm("Exit"), Qt::LeftButton);
-    QTest::mouseClick(&confirm("Exit"), Qt::LeftButton);
-    EXPECT_EQ(exitPosts, 2);
-    EXPECT_TRUE(state.showExitConfirm.get()) << "Exit leaves the confirmation up";
-
-    QTest::mouseClick(&confirm("Cancel"), Qt::LeftButton);
-    EXPECT_FALSE(state.showExitConfirm.get());
-    EXPECT_TRUE(state.showMenu.get() && state.showBanner.get());
-    EXPECT_EQ(state.mode.get(), PlayMode::sensory);
-    EXPECT_EQ(exitPosts, 2);
-    settle();
-    EXPECT_FALSE(view.exitConfirm().isVisible());
-}
-
 // The confirmation swallows clicks beside its buttons: the corner zone under it hears none.
-TEST_F(PlayViewTest, ClicksOnTheConfirmationsBackdropDoNothing) {
+TEST_F(PlayViewTest, BackdropClicksDoNothingExitPostsOnEveryPressAndCancelClearsOnlyItsFlag) {
     setFlags(false, true, false);
     click(QPoint(10, 10));
     click(view.exitConfirm().cardGeometry().topLeft() + QPoint(12, 12));
@@ -161,6 +145,19 @@ TEST_F(PlayViewTest, ClicksOnTheConfirmationsBackdropDoNothing) {
     EXPECT_EQ(exitPosts, 0);
     EXPECT_TRUE(state.showExitConfirm.get());
     EXPECT_EQ(view.tapZone().tapCount(), 0);
+
+    setFlags(true, true, true);
+    QTest::mouseClick(&confirm("Exit"), Qt::LeftButton);
+    QTest::mouseClick(&confirm("Exit"), Qt::LeftButton);
+    EXPECT_EQ(exitPosts, 2);
+    EXPECT_TRUE(state.showExitConfirm.get()) << "Exit leaves the confirmation up";
+    QTest::mouseClick(&confirm("Cancel"), Qt::LeftButton);
+    EXPECT_FALSE(state.showExitConfirm.get());
+    EXPECT_TRUE(state.showMenu.get() && state.showBanner.get());
+    EXPECT_EQ(state.mode.get(), PlayMode::sensory);
+    EXPECT_EQ(exitPosts, 2);
+    settle();
+    EXPECT_FALSE(view.exitConfirm().isVisible());
 }
 
 // A child mashing keys never presses Exit: the keyboard reaches Cancel only, and Return and
