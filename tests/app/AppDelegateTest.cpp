@@ -21,7 +21,7 @@ protected:
     AppDelegateTest() {
         shell.beforeOptions = [this] {
             QCoreApplication::processEvents(); // the window system tells of an activation then
-            QWindow* window = shell.window();
+            QWindow* window = shell.window;
             windowShownAndKey.push_back(window && window->isVisible() &&
                                         QGuiApplication::focusWindow() == window);
         };
@@ -47,7 +47,7 @@ TEST_F(AppDelegateTest, TheWindowIsUpAndKeyBeforeTheLockDownWhichOnlyTheExitNoti
     shell.terminate();
     shell.resignActive();
     EXPECT_EQ(shell.log, (Log{"options 458", "options 490", "terminate refused", "activate"}));
-    EXPECT_FALSE(shell.terminated());
+    EXPECT_FALSE(shell.terminated);
     EXPECT_EQ(shell.presentationOptions(), kLockedDown);
     EXPECT_TRUE(shell.pointerHidden());
 

@@ -9,7 +9,7 @@ namespace {
 
 class HoldGestureTest : public LaunchedDelegate {
 public:
-    bool quit() const { return shell.terminated(); }
+    bool quit() const { return shell.terminated; }
     bool modeChosen() { return loadSavedMode(settings).has_value(); }
     // A hold runs while its timer does; nothing else ticks at its pace.
     long runningHolds() const {

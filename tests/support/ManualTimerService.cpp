@@ -50,23 +50,20 @@ void ManualTimerService::advance(Seconds duration) {
         std::erase_if(timers_, [](const auto& timer) { return !timer->running; });
         // The first of equal times is the one scheduled first.
         const auto next = std::ranges::min_element(timers_, {}, &Timer::due);
-        if (next == timers_.end() || (*next)->due() > end + kRounding)
-            break;
+        const bool fires = next != timers_.end() && (*next)->due() <= end + kRounding;
         // Held while it runs: the action may drop the last handle to its own timer.
-        const std::shared_ptr<Timer> firing = *next;
-        moveTo(firing->due());
+        const std::shared_ptr<Timer> firing = fires ? *next : nullptr;
+        const Seconds time = std::max(now_, fires ? firing->due() : end);
+        if (clock_ != nullptr)
+            clock_->advance((time - now_).count());
+        now_ = time;
+        if (!fires)
+            return;
         ++firing->fired;
         firing->running = firing->repeats;
         const Action action = firing->action;
         action();
     }
-    moveTo(end);
-}
-
-void ManualTimerService::moveTo(Seconds time) {
-    if (clock_ != nullptr && time > now_)
-        clock_->advance((time - now_).count());
-    now_ = std::max(now_, time);
 }
 
 std::vector<TimerService::Seconds> ManualTimerService::runningIntervals() const {

@@ -28,7 +28,6 @@ public:
 
 private:
     std::shared_ptr<Timer> add(Seconds interval, Action action, bool repeats);
-    void moveTo(Seconds time);
 
     FakeClock* clock_;
     Seconds now_{0.0};

@@ -22,7 +22,7 @@ void ShellRecorder::unhidePointer() {
 }
 
 void ShellRecorder::terminate() {
-    if (terminated_)
+    if (terminated)
         return;
     if (termination_.shouldTerminate && !termination_.shouldTerminate()) {
         log.emplace_back("terminate refused");
@@ -31,7 +31,7 @@ void ShellRecorder::terminate() {
     log.emplace_back("will terminate");
     if (termination_.willTerminate)
         termination_.willTerminate();
-    terminated_ = true;
+    terminated = true;
     log.emplace_back("terminated");
 }
 

@@ -13,8 +13,8 @@ namespace wigglepad {
 // real shell; the test plays the desktop's side (losing activation, a close request).
 class ShellRecorder final : public SystemShell {
 public:
-    void attachWindow(QWindow& window, const QColor&) override {
-        window_ = &window;
+    void attachWindow(QWindow& attached, const QColor&) override {
+        window = &attached;
         log.emplace_back("attach window");
     }
     void setPresentationOptions(PresentationOptions options) override;
@@ -32,10 +32,10 @@ public:
 
     // Counted as the real pointer counts: a surplus unhide does nothing.
     bool pointerHidden() const { return outstandingHides_ > 0; }
-    bool terminated() const { return terminated_; }
-    QWindow* window() const { return window_; }
 
     std::vector<std::string> log;
+    QWindow* window = nullptr;
+    bool terminated = false;
     // The desktop's side: taking the activation away.
     std::function<void()> resignActive;
     // Called as the options change, before the change is noted: a test's look at that moment.
@@ -44,9 +44,7 @@ public:
 private:
     PresentationOptions options_ = kNoPresentationOptions;
     TerminationDelegate termination_;
-    QWindow* window_ = nullptr;
     int outstandingHides_ = 0;
-    bool terminated_ = false;
 };
 
 } // namespace wigglepad
