@@ -42,8 +42,7 @@ TEST_F(InputRouterTest, EachMonitorRowPassesItsEventOnOrSwallowsIt) {
 TEST_F(InputRouterTest, TheThreeFlagsGateTheButtons) {
     struct Row {
         Published<bool>* flag;
-        bool leftStartsDrag;
-        bool rightSpawns;
+        bool leftStartsDrag, rightSpawns;
     };
     for (const Row& row :
          {Row{nullptr, true, true}, Row{&state().showBanner, false, true},

@@ -100,9 +100,7 @@ TEST(LocalisedTextsTest, GermanMenuSaysEveryTextInGerman) {
 
 TEST(LocalisedTextsTest, TheLocaleChoosesTheLanguageEnglishStandsInForTheRestAndAllFits) {
     struct Case {
-        const char* locale;
-        const char* prompt;
-        const char* start;
+        const char *locale, *prompt, *start;
     };
     for (const Case& c :
          {Case{"de_AT", "Modus wählen", "Starten"},
