@@ -21,26 +21,44 @@ protected:
     AppDelegateTest() {
         shell.beforeOptions = [this] {
             QCoreApplication::processEvents(); // the window system tells of an activation then
-            QWindow* window = shell.window();
+            QWindow* window = shell.window;
             windowShownAndKey.push_back(window && window->isVisible() &&
                                         QGuiApplication::focusWindow() == window);
         };
     }
 
-    const Log& log() const { return shell.log(); }
-    void clearLog() { shell.clearLog(); }
     void tick(int ticks) { timers.advance(AppDelegate::kTickInterval * ticks); }
 
     std::vector<bool> windowShownAndKey;
 };
 
-TEST_F(AppDelegateTest, TheWindowIsUpAndKeyBeforeTheLockDown) {
+// Swipe changes switch the lock-down at once and do nothing else; closing, quitting or taking
+// the activation away from outside changes nothing; only the exit notification gives the desktop
+// back.
+TEST_F(AppDelegateTest, TheWindowIsUpAndKeyBeforeTheLockDownWhichOnlyTheExitNotificationEnds) {
     launch();
-    EXPECT_EQ(log(), (Log{"attach window", "options 490", "activate", "hide pointer"}));
+    EXPECT_EQ(shell.log, (Log{"attach window", "options 490", "activate", "hide pointer"}));
     EXPECT_EQ(windowShownAndKey, std::vector<bool>{true});
+    shell.log.clear();
+    saveAllowSwipe(settings, true);
+    notifications.post(kSwipeChangedNotification);
+    saveAllowSwipe(settings, false);
+    notifications.post(kSwipeChangedNotification);
+    shell.terminate();
+    shell.resignActive();
+    EXPECT_EQ(shell.log, (Log{"options 458", "options 490", "terminate refused", "activate"}));
+    EXPECT_FALSE(shell.terminated);
+    EXPECT_EQ(shell.presentationOptions(), kLockedDown);
+    EXPECT_TRUE(shell.pointerHidden());
+
+    shell.log.clear();
+    notifications.post(kExitNotification);
+    EXPECT_EQ(shell.log, (Log{"unhide pointer", "options 0", "will terminate", "unhide pointer",
+                              "options 0", "terminated"}));
+    EXPECT_TRUE(delegate->applicationShouldTerminate());
+    EXPECT_FALSE(shell.pointerHidden());
 }
 
-// An ill-typed stored value counts as off.
 TEST_F(AppDelegateTest, TheStoredSwipeSettingChoosesTheLockDown) {
     using Value = MemorySettingsStore::Value;
     for (const auto& [stored, options] : {std::pair{Value(true), kLockedDownSwipeAllowed},
@@ -51,45 +69,14 @@ TEST_F(AppDelegateTest, TheStoredSwipeSettingChoosesTheLockDown) {
     }
 }
 
-TEST_F(AppDelegateTest, ASwipeChangeSwitchesTheLockDownAtOnceAndNothingElse) {
-    launch();
-    clearLog();
-    saveAllowSwipe(settings, true);
-    notifications.post(kSwipeChangedNotification);
-    EXPECT_EQ(log(), Log{"options 458"});
-    saveAllowSwipe(settings, false);
-    notifications.post(kSwipeChangedNotification);
-    EXPECT_EQ(log(), (Log{"options 458", "options 490"}));
-}
-
-// Closing, quitting or taking the activation away from outside changes nothing.
-TEST_F(AppDelegateTest, OutsideRequestsToQuitAreRefusedAndALostActivationIsTakenBack) {
-    launch();
-    clearLog();
-    shell.requestWindowClose();
-    shell.terminate();
-    shell.resignActive();
-    EXPECT_EQ(log(), (Log{"terminate refused", "terminate refused", "activate"}));
-    EXPECT_FALSE(shell.terminated());
-    EXPECT_EQ(shell.presentationOptions(), kLockedDown);
-    EXPECT_TRUE(shell.pointerHidden());
-}
-
-TEST_F(AppDelegateTest, TheExitNotificationRunsTheQuitSequenceAndTheDesktopComesBack) {
-    launch();
-    clearLog();
-    notifications.post(kExitNotification);
-    EXPECT_EQ(log(), (Log{"unhide pointer", "options 0", "will terminate", "unhide pointer",
-                          "options 0", "terminated"}));
-    EXPECT_TRUE(delegate->applicationShouldTerminate());
-    EXPECT_FALSE(shell.pointerHidden());
-}
-
-// A trail point long faded out: only a pruning pass removes it.
-TEST_F(AppDelegateTest, EveryTickStepsTheStateAndEverySixtiethPrunesIt) {
-    launch();
+// A trail point long faded out: only a pruning pass removes it. The screen changing or going
+// neither stops the ticks nor moves the window from its launch frame.
+TEST_F(AppDelegateTest, EveryTickStepsTheStateAndEverySixtiethPrunesItWhateverTheScreenDoes) {
+    const KioskWindow& window = *launch().window();
     std::vector<std::int64_t> pruningTicks;
     for (int tickNumber = 1; tickNumber <= 180; ++tickNumber) {
+        if (tickNumber % 60 == 1 && tickNumber > 1)
+            screen.setSize(tickNumber == 61 ? std::optional(SurfaceSize{800, 600}) : std::nullopt);
         delegate->state().trail.modify([&](auto& trail) {
             trail.push_back({{10, 10}, {}, clock.now() - 10.0});
         });
@@ -99,17 +86,7 @@ TEST_F(AppDelegateTest, EveryTickStepsTheStateAndEverySixtiethPrunesIt) {
     }
     EXPECT_EQ(pruningTicks, (std::vector<std::int64_t>{60, 120, 180}));
     EXPECT_EQ(delegate->state().lastTick(), clock.now()) << "each tick ran the frame step";
-}
-
-TEST_F(AppDelegateTest, TheWindowKeepsItsLaunchFrameWhenTheScreenChangesOrGoes) {
-    const KioskWindow& window = *launch().window();
     EXPECT_EQ(window.geometry().size(), QSize(1024, 640));
-    screen.setSize(SurfaceSize{800, 600});
-    tick(60);
-    screen.setSize(std::nullopt);
-    tick(60);
-    EXPECT_EQ(window.geometry().size(), QSize(1024, 640));
-    EXPECT_EQ(delegate->frameCount(), 120) << "the ticks went on";
 }
 
 TEST_F(AppDelegateTest, WithoutAPrimaryScreenNothingIsBuilt) {
@@ -117,21 +94,21 @@ TEST_F(AppDelegateTest, WithoutAPrimaryScreenNothingIsBuilt) {
     delegate = std::make_shared<AppDelegate>(services());
     EXPECT_FALSE(delegate->applicationDidFinishLaunching());
     EXPECT_EQ(delegate->window(), nullptr);
-    EXPECT_EQ(timers.runningTimerCount(), 0U);
-    EXPECT_TRUE(log().empty());
+    EXPECT_TRUE(timers.runningIntervals().empty());
+    EXPECT_TRUE(shell.log.empty());
 }
 
 TEST_F(AppDelegateTest, CallbacksThatOutliveTheDelegateDoNothing) {
     launch();
     const SystemShell::TerminationDelegate termination = delegate->terminationDelegate();
     delegate.reset();
-    clearLog();
+    shell.log.clear();
     notifications.post(kExitNotification);
     notifications.post(kSwipeChangedNotification);
     tick(60);
     EXPECT_FALSE(termination.shouldTerminate());
     termination.willTerminate();
-    EXPECT_TRUE(log().empty());
+    EXPECT_TRUE(shell.log.empty());
 }
 
 } // namespace

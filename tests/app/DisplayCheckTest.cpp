@@ -30,9 +30,7 @@ TEST(DisplayCheckTest, APlatformNeedsItsOwnDisplayAndTheDefaultOnesEither) {
 
 TEST(DisplayCheckTest, ThePlatformArgumentComesBeforeTheEnvironment) {
     setenv("QT_QPA_PLATFORM", "xcb", 1);
-    char program[] = "wigglepad";
-    char flag[] = "-platform";
-    char name[] = "offscreen";
+    char program[] = "wigglepad", flag[] = "-platform", name[] = "offscreen";
     char* argv[] = {program, flag, name, nullptr};
     EXPECT_EQ(DisplayEnvironment::current(3, argv).platform, "offscreen");
     EXPECT_EQ(DisplayEnvironment::current(1, argv).platform, "xcb");

@@ -9,8 +9,8 @@ namespace {
 
 class InputRouterTest : public LaunchedDelegate {
 protected:
-    InputRouterTest() { state().showBanner.set(false); }
     std::size_t shapes() { return state().shapes.get().size(); }
+    long pointerLog(const char* line) { return std::ranges::count(shell.log, line); }
 };
 
 // Mouse events always reach the views, so the adult controls keep working; keys and scrolling
@@ -25,25 +25,24 @@ TEST_F(InputRouterTest, EachMonitorRowPassesItsEventOnOrSwallowsIt) {
         mouse(MouseButtonRelease, {60, 50}, Qt::LeftButton),
         mouse(MouseButtonPress, {50, 50}, Qt::RightButton, Qt::RightButton),
         mouse(MouseMove, {70, 50}, Qt::NoButton, Qt::RightButton),
-        key(KeyPress, kA),
-        key(KeyRelease, kA),
+        down(kA),
+        up(kA),
         scroll({50, 50})};
     EXPECT_EQ(whilePlaying, (std::vector<bool>{1, 1, 1, 1, 1, 1, 0, 0, 0}));
 
     state().showMenu.set(true);
     QCoreApplication::processEvents();
-    const std::vector<bool> underTheMenu{
-        key(KeyPress, kA), key(KeyRelease, kA), key(KeyPress, kEscape), key(KeyRelease, kEscape),
-        key(KeyPress, kM), key(KeyRelease, kM), scroll({50, 50})};
+    const std::vector<bool> underTheMenu{down(kA), up(kA), down(kEscape),   up(kEscape),
+                                         down(kM), up(kM), scroll({50, 50})};
     EXPECT_EQ(underTheMenu, (std::vector<bool>{1, 1, 0, 0, 1, 0, 0}));
 }
 
 // Which flag holds back the left press (which starts a drag) and the right press (which spawns).
+// A left press on the banner only dismisses it.
 TEST_F(InputRouterTest, TheThreeFlagsGateTheButtons) {
     struct Row {
         Published<bool>* flag;
-        bool leftStartsDrag;
-        bool rightSpawns;
+        bool leftStartsDrag, rightSpawns;
     };
     for (const Row& row :
          {Row{nullptr, true, true}, Row{&state().showBanner, false, true},
@@ -56,16 +55,10 @@ TEST_F(InputRouterTest, TheThreeFlagsGateTheButtons) {
         mouse(QEvent::MouseButtonPress, {70, 80}, Qt::RightButton, Qt::RightButton);
         EXPECT_EQ(state().dragStart.get().has_value(), row.leftStartsDrag);
         EXPECT_EQ(shapes(), row.rightSpawns ? 1U : 0U);
+        EXPECT_FALSE(state().showBanner.get());
         if (row.flag)
             row.flag->set(false);
     }
-}
-
-TEST_F(InputRouterTest, TheClickThatDismissesTheBannerSpawnsNothingOnRelease) {
-    state().showBanner.set(true);
-    click({300, 300}, {300, 300});
-    EXPECT_FALSE(state().showBanner.get());
-    EXPECT_EQ(shapes(), 0U);
 }
 
 TEST_F(InputRouterTest, TwentyPointsIsStillAClickAndFartherMakesARibbon) {
@@ -78,6 +71,7 @@ TEST_F(InputRouterTest, TwentyPointsIsStillAClickAndFartherMakesARibbon) {
     EXPECT_FALSE(state().dragStart.get() || state().dragCurrent.get());
 }
 
+// A held key spawns once, whether X11 marks its repeats or not.
 TEST_F(InputRouterTest, DigitAndLetterKeysFollowTheMode) {
     struct Row {
         PlayMode mode;
@@ -97,68 +91,48 @@ TEST_F(InputRouterTest, DigitAndLetterKeysFollowTheMode) {
           Row{PlayMode::lettersNumbers, minus, {}, 1, {}}}) {
         state().shapes.set({});
         state().mode.set(row.mode);
-        press(row.key, row.modifiers);
+        key(QEvent::KeyPress, row.key, false, row.modifiers);
+        key(QEvent::KeyPress, row.key, true, row.modifiers);
+        key(QEvent::KeyPress, row.key, false, row.modifiers); // a repeat X11 did not mark
+        key(QEvent::KeyRelease, row.key, false, row.modifiers);
         ASSERT_EQ(shapes(), row.shapes) << row.key.scan;
         EXPECT_EQ(state().shapes.get()[0].character, row.character) << row.key.scan;
     }
 }
 
-TEST_F(InputRouterTest, AHeldKeySpawnsOnce) {
-    key(QEvent::KeyPress, kA);
-    key(QEvent::KeyPress, kA, {}, true);
-    key(QEvent::KeyPress, kA); // a repeat X11 did not mark
-    key(QEvent::KeyRelease, kA);
-    EXPECT_EQ(shapes(), 1U);
-}
-
-TEST_F(InputRouterTest, MovementsCloserThanTheTrailSpacingAddOnePoint) {
-    mouse(QEvent::MouseMove, {10, 20});
-    clock.advance(0.01);
-    mouse(QEvent::MouseMove, {30, 40});
-    EXPECT_EQ(state().cursorPosition.get(), (Point{30, 40}));
-    EXPECT_EQ(state().trail.get().size(), 1U);
-    clock.advance(0.017);
-    mouse(QEvent::MouseMove, {50, 60}, Qt::NoButton, Qt::RightButton);
-    EXPECT_EQ(state().trail.get().size(), 2U);
-}
-
 TEST_F(InputRouterTest, ATouchActsAsTheLeftButton) {
     const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
-    QTest::touchEvent(&window(), touchScreen.get()).press(0, {200, 200});
-    QTest::touchEvent(&window(), touchScreen.get()).release(0, {205, 205});
+    const auto touch = [&] { return QTest::touchEvent(&window(), touchScreen.get()); };
+    touch().press(0, {200, 200});
+    touch().release(0, {205, 205});
     EXPECT_EQ(shapes(), 1U) << "a tap is a click";
-    QTest::touchEvent(&window(), touchScreen.get()).press(0, {200, 200});
-    QTest::touchEvent(&window(), touchScreen.get()).move(0, {300, 220});
+    touch().press(0, {200, 200});
+    touch().move(0, {300, 220});
     EXPECT_EQ(state().dragCurrent.get(), (Point{300, 220}));
-    QTest::touchEvent(&window(), touchScreen.get()).release(0, {400, 240});
+    touch().release(0, {400, 240});
     EXPECT_EQ(state().ribbons.get().size(), 1U) << "a swipe is a drag";
 }
 
-// Buttons click when Space is let go, so the overlay needs the release as well as the press.
-TEST_F(InputRouterTest, SpacePressesTheFocusedButtonOfTheConfirmation) {
-    state().showExitConfirm.set(true);
-    QCoreApplication::processEvents();
-    press(kTab);
-    press(kSpace);
-    EXPECT_FALSE(state().showExitConfirm.get()) << "Cancel pressed";
-    EXPECT_EQ(shapes(), 0U);
-}
-
-// Start-up hid the pointer once; then it changes only on movement, when it disagrees.
-TEST_F(InputRouterTest, MovementKeepsHideAndShowPairedWithTheOverlays) {
+// Start-up hid the pointer once; then it changes only on movement, when it disagrees. Movements
+// closer than the trail spacing add one point.
+TEST_F(InputRouterTest, MovementKeepsHideAndShowPairedWithTheOverlaysAndSpacesTheTrail) {
     state().showMenu.set(true);
     mouse(QEvent::MouseMove, {10, 10});
     mouse(QEvent::MouseMove, {20, 10});
-    EXPECT_EQ(shell.pointerUnhides(), 1);
+    EXPECT_EQ(pointerLog("unhide pointer"), 1);
     EXPECT_EQ(state().cursorPosition.get(), std::nullopt);
     EXPECT_TRUE(state().trail.get().empty());
     state().showMenu.set(false);
     mouse(QEvent::MouseMove, {30, 10});
+    clock.advance(0.01);
     mouse(QEvent::MouseMove, {40, 10});
-    EXPECT_EQ(shell.pointerHides(), 2);
+    EXPECT_EQ(pointerLog("hide pointer"), 2);
     EXPECT_EQ(state().cursorPosition.get(), (Point{40, 10}));
     EXPECT_EQ(state().trail.get().size(), 1U) << "lastMouse began in the distant past";
     EXPECT_TRUE(shell.pointerHidden());
+    clock.advance(0.017);
+    mouse(QEvent::MouseMove, {50, 60}, Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(state().trail.get().size(), 2U);
 }
 
 } // namespace

@@ -15,11 +15,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWindow>
 #include <gtest/gtest.h>
-#include <set>
 
 namespace wigglepad {
 
@@ -28,26 +26,15 @@ struct Key {
     quint32 scan;
     Qt::Key qt;
 };
-inline constexpr Key kEscape{9, Qt::Key_Escape};
-inline constexpr Key kM{58, Qt::Key_M};
-inline constexpr Key kA{38, Qt::Key_A};
-inline constexpr Key kTab{23, Qt::Key_Tab};
-inline constexpr Key kSpace{65, Qt::Key_Space};
+inline constexpr Key kEscape{9, Qt::Key_Escape}, kM{58, Qt::Key_M}, kA{38, Qt::Key_A};
 
-// Counts the watched events that reach a widget, which they do only when passed on.
-class ViewWitness final : public QObject {
-public:
-    int seen = 0;
-
-protected:
+// Counts the input events that reach a widget, which they do only when passed on.
+struct ViewWitness final : QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
-        static const std::set<QEvent::Type> watchedTypes{
-            QEvent::KeyPress,           QEvent::KeyRelease, QEvent::MouseButtonPress,
-            QEvent::MouseButtonRelease, QEvent::MouseMove,  QEvent::Wheel};
-        if (watched->isWidgetType() && watchedTypes.contains(event->type()))
-            ++seen;
+        seen += watched->isWidgetType() && event->isInputEvent();
         return false;
     }
+    int seen = 0;
 };
 
 // The delegate's services on fakes, and its launch as the program entry does it.
@@ -73,12 +60,12 @@ public:
     std::shared_ptr<AppDelegate> delegate;
 };
 
+// With a mode saved, so the play surface shows at once, and the banner put away.
 class LaunchedDelegate : public DelegateOnFakes {
 public:
-    // A mode saved, so the play surface shows at once; the banner is left to each test.
     LaunchedDelegate() {
         saveMode(settings, PlayMode::sensory);
-        launch();
+        launch().state().showBanner.set(false);
         QCoreApplication::processEvents();
         qApp->installEventFilter(&witness);
     }
@@ -93,14 +80,12 @@ public:
         QCoreApplication::sendEvent(&window(), &event);
         return witness.seen > before;
     }
-    bool key(QEvent::Type type, Key key, Qt::KeyboardModifiers modifiers = {},
-             bool autoRepeat = false) {
+    bool key(QEvent::Type type, Key key, bool autoRepeat = false,
+             Qt::KeyboardModifiers modifiers = {}) {
         return send(QKeyEvent(type, key.qt, modifiers, key.scan, 0, 0, {}, autoRepeat));
     }
-    void press(Key k, Qt::KeyboardModifiers modifiers = {}) {
-        key(QEvent::KeyPress, k, modifiers);
-        key(QEvent::KeyRelease, k, modifiers);
-    }
+    bool down(Key k, bool autoRepeat = false) { return key(QEvent::KeyPress, k, autoRepeat); }
+    bool up(Key k, bool autoRepeat = false) { return key(QEvent::KeyRelease, k, autoRepeat); }
     bool mouse(QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton,
                Qt::MouseButtons held = {}) {
         return send(QMouseEvent(type, at, at, button, held, Qt::NoModifier));
@@ -108,9 +93,9 @@ public:
     bool scroll(QPointF at) {
         return send(QWheelEvent(at, at, {}, {0, 120}, {}, {}, Qt::NoScrollPhase, false));
     }
-    void click(QPointF down, QPointF up) {
-        mouse(QEvent::MouseButtonPress, down, Qt::LeftButton, Qt::LeftButton);
-        mouse(QEvent::MouseButtonRelease, up, Qt::LeftButton);
+    void click(QPointF from, QPointF to) {
+        mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
     }
     void advance(double seconds) { timers.advance(TimerService::Seconds{seconds}); }
 

@@ -7,11 +7,9 @@
 namespace wigglepad {
 
 struct ManualTimerService::Timer {
-    Seconds start;
-    Seconds interval;
+    Seconds start, interval;
     Action action;
-    bool repeats;
-    bool running = true;
+    bool repeats, running = true;
     double fired = 0;
 
     Seconds due() const { return start + interval * (fired + 1); }
@@ -23,30 +21,21 @@ namespace {
 // within an advance of 0.3 s.
 constexpr TimerService::Seconds kRounding{1e-9};
 
-class ManualRepeatingTimer final : public RepeatingTimer {
-public:
-    explicit ManualRepeatingTimer(std::shared_ptr<ManualTimerService::Timer> timer)
-        : timer_(std::move(timer)) {}
-    ~ManualRepeatingTimer() override { invalidate(); }
-    void invalidate() override { timer_->running = false; }
-    bool isValid() const override { return timer_->running; }
-
-private:
-    std::shared_ptr<ManualTimerService::Timer> timer_;
+// The handle of a repeating timer: dropping it stops the timer.
+struct Handle final : RepeatingTimer {
+    explicit Handle(std::shared_ptr<ManualTimerService::Timer> shared)
+        : timer(std::move(shared)) {}
+    ~Handle() override { invalidate(); }
+    void invalidate() override { timer->running = false; }
+    bool isValid() const override { return timer->running; }
+    const std::shared_ptr<ManualTimerService::Timer> timer;
 };
 
 } // namespace
 
-ManualTimerService::ManualTimerService(FakeClock* clock)
-    : clock_(clock) {}
-
 std::unique_ptr<RepeatingTimer> ManualTimerService::scheduleRepeating(Seconds interval,
                                                                       Action action) {
-    return std::make_unique<ManualRepeatingTimer>(add(interval, std::move(action), true));
-}
-
-void ManualTimerService::runAfter(Seconds delay, Action action) {
-    add(delay, std::move(action), false);
+    return std::make_unique<Handle>(add(interval, std::move(action), true));
 }
 
 std::shared_ptr<ManualTimerService::Timer> ManualTimerService::add(Seconds interval, Action action,
@@ -61,40 +50,28 @@ void ManualTimerService::advance(Seconds duration) {
         std::erase_if(timers_, [](const auto& timer) { return !timer->running; });
         // The first of equal times is the one scheduled first.
         const auto next = std::ranges::min_element(timers_, {}, &Timer::due);
-        if (next == timers_.end() || (*next)->due() > end + kRounding) {
-            break;
-        }
+        const bool fires = next != timers_.end() && (*next)->due() <= end + kRounding;
         // Held while it runs: the action may drop the last handle to its own timer.
-        const std::shared_ptr<Timer> firing = *next;
-        moveTo(firing->due());
+        const std::shared_ptr<Timer> firing = fires ? *next : nullptr;
+        const Seconds time = std::max(now_, fires ? firing->due() : end);
+        if (clock_ != nullptr)
+            clock_->advance((time - now_).count());
+        now_ = time;
+        if (!fires)
+            return;
         ++firing->fired;
         firing->running = firing->repeats;
         const Action action = firing->action;
         action();
     }
-    moveTo(end);
-}
-
-void ManualTimerService::moveTo(Seconds time) {
-    if (clock_ != nullptr && time > now_) {
-        clock_->advance((time - now_).count());
-    }
-    now_ = std::max(now_, time);
 }
 
 std::vector<TimerService::Seconds> ManualTimerService::runningIntervals() const {
     std::vector<Seconds> intervals;
-    for (const auto& timer : timers_) {
-        if (timer->running && timer->repeats) {
+    for (const auto& timer : timers_)
+        if (timer->running && timer->repeats)
             intervals.push_back(timer->interval);
-        }
-    }
     return intervals;
-}
-
-std::size_t ManualTimerService::pendingDelayedCount() const {
-    return static_cast<std::size_t>(std::ranges::count_if(
-        timers_, [](const auto& timer) { return timer->running && !timer->repeats; }));
 }
 
 } // namespace wigglepad

@@ -13,24 +13,21 @@ class FakeClock;
 // scheduled), and, when given a clock, moves the clock along so each action sees its own time.
 class ManualTimerService final : public TimerService {
 public:
-    explicit ManualTimerService(FakeClock* clock = nullptr);
+    explicit ManualTimerService(FakeClock* clock = nullptr)
+        : clock_(clock) {}
 
     std::unique_ptr<RepeatingTimer> scheduleRepeating(Seconds interval, Action action) override;
-    void runAfter(Seconds delay, Action action) override;
-
+    void runAfter(Seconds delay, Action action) override { add(delay, std::move(action), false); }
     void advance(Seconds duration);
 
-    std::size_t runningTimerCount() const { return runningIntervals().size(); }
     // Intervals of the running repeating timers, in the order they were scheduled.
     std::vector<Seconds> runningIntervals() const;
-    std::size_t pendingDelayedCount() const;
 
     // A repeating timer, or a delayed action that fires once.
     struct Timer;
 
 private:
     std::shared_ptr<Timer> add(Seconds interval, Action action, bool repeats);
-    void moveTo(Seconds time);
 
     FakeClock* clock_;
     Seconds now_{0.0};

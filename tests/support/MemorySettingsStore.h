@@ -13,8 +13,10 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     using Value = std::variant<bool, std::string, double>;
 
-    std::optional<bool> boolValue(std::string_view key) const override;
-    std::optional<std::string> stringValue(std::string_view key) const override;
+    std::optional<bool> boolValue(std::string_view key) const override { return read<bool>(key); }
+    std::optional<std::string> stringValue(std::string_view key) const override {
+        return read<std::string>(key);
+    }
     void setBool(std::string_view key, bool value) override { setRaw(key, value); }
     void setString(std::string_view key, std::string_view value) override {
         setRaw(key, std::string(value));
@@ -26,6 +28,14 @@ public:
     int writeCount() const { return writes_; }
 
 private:
+    template <typename T>
+    std::optional<T> read(std::string_view key) const {
+        const auto it = values_.find(key);
+        if (it == values_.end() || !std::holds_alternative<T>(it->second))
+            return std::nullopt;
+        return std::get<T>(it->second);
+    }
+
     std::map<std::string, Value, std::less<>> values_;
     int writes_ = 0;
 };

@@ -5,13 +5,9 @@
 
 namespace wigglepad {
 
-ScriptedRandomSource::ScriptedRandomSource(std::vector<double> fractions)
-    : script_(fractions.begin(), fractions.end()) {}
-
 double ScriptedRandomSource::nextFraction() {
-    if (script_.empty()) {
+    if (script_.empty())
         return 0.5;
-    }
     const double fraction = script_.front();
     script_.pop_front();
     return std::clamp(fraction, 0.0, 1.0);

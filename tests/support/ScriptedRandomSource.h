@@ -15,12 +15,11 @@ class ScriptedRandomSource final : public RandomSource {
 public:
     // The interval of a real draw; (0, bound - 1) for an integer draw.
     struct Draw {
-        double low;
-        double high;
+        double low, high;
     };
 
-    ScriptedRandomSource() = default;
-    explicit ScriptedRandomSource(std::vector<double> fractions);
+    explicit ScriptedRandomSource(std::vector<double> fractions = {})
+        : script_(fractions.begin(), fractions.end()) {}
 
     void push(double fraction) { script_.push_back(fraction); }
     double uniformReal(double low, double high) override;

@@ -13,42 +13,38 @@ namespace wigglepad {
 // real shell; the test plays the desktop's side (losing activation, a close request).
 class ShellRecorder final : public SystemShell {
 public:
-    void attachWindow(QWindow& window, const QColor& ground) override;
+    void attachWindow(QWindow& attached, const QColor&) override {
+        window = &attached;
+        log.emplace_back("attach window");
+    }
     void setPresentationOptions(PresentationOptions options) override;
     PresentationOptions presentationOptions() const override { return options_; }
-    void activate() override;
-    void setResignActiveHandler(std::function<void()> handler) override;
+    void activate() override { log.emplace_back("activate"); }
+    void setResignActiveHandler(std::function<void()> handler) override {
+        resignActive = std::move(handler);
+    }
     void hidePointer() override;
     void unhidePointer() override;
-    void setTerminationDelegate(TerminationDelegate delegate) override;
+    void setTerminationDelegate(TerminationDelegate delegate) override {
+        termination_ = std::move(delegate);
+    }
     void terminate() override;
 
-    // The desktop's side.
-    void resignActive();
-    void requestWindowClose() { terminate(); }
+    // Counted as the real pointer counts: a surplus unhide does nothing.
+    bool pointerHidden() const { return outstandingHides_ > 0; }
 
+    std::vector<std::string> log;
+    QWindow* window = nullptr;
+    bool terminated = false;
+    // The desktop's side: taking the activation away.
+    std::function<void()> resignActive;
     // Called as the options change, before the change is noted: a test's look at that moment.
     std::function<void()> beforeOptions;
 
-    const std::vector<std::string>& log() const { return log_; }
-    void clearLog() { log_.clear(); }
-    int pointerHides() const { return hides_; }
-    int pointerUnhides() const { return unhides_; }
-    // Counted as the real pointer counts: a surplus unhide does nothing.
-    bool pointerHidden() const { return outstandingHides_ > 0; }
-    bool terminated() const { return terminated_; }
-    QWindow* window() const { return window_; }
-
 private:
-    std::vector<std::string> log_;
     PresentationOptions options_ = kNoPresentationOptions;
-    std::function<void()> resignActiveHandler_;
     TerminationDelegate termination_;
-    QWindow* window_ = nullptr;
-    int hides_ = 0;
-    int unhides_ = 0;
     int outstandingHides_ = 0;
-    bool terminated_ = false;
 };
 
 } // namespace wigglepad

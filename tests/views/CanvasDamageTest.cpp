@@ -4,7 +4,7 @@
 #include "CanvasDamage.h"
 
 #include "MemorySettingsStore.h"
-#include "PlayStateOnFakes.h"
+#include "ViewTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -14,36 +14,14 @@ namespace {
 const QSize kCanvas(1280, 800);
 const QRect kWhole(QPoint(), kCanvas);
 
-class CanvasDamageTest : public ::testing::Test {
-protected:
-    CanvasDamageTest() {
-        addBubble({200, 200}, 40);
-        damage.next(state, kCanvas); // the first frame paints everything
-    }
-
-    void addBubble(Point at, double radius) {
-        state.bubbles.modify([&](auto& bubbles) {
-            Bubble bubble;
-            bubble.position = at;
-            bubble.radius = radius;
-            bubbles.push_back(bubble);
-        });
-    }
-
-    // The square a bubble's drawing stays within.
-    static QRect square(Point at, double radius) {
-        const double reach = radius + CanvasDamage::kBubbleMargin;
-        return QRectF(at.x - reach, at.y - reach, 2 * reach, 2 * reach).toAlignedRect();
-    }
-
+TEST(CanvasDamageTest,
+     AnythingBesidesBubblesOrAnInvalidationRepaintsTheWholeCanvasAndOnceMoreAfterIt) {
     MemorySettingsStore settings;
     PlayStateOnFakes play{settings};
     AppState& state = play.state;
     CanvasDamage damage;
-};
-
-TEST_F(CanvasDamageTest,
-       AnythingBesidesBubblesOrAnInvalidationRepaintsTheWholeCanvasAndOnceMoreAfterIt) {
+    addBubble(state, {200, 200}, 40);
+    damage.next(state, kCanvas); // the first frame paints everything
     damage.next(state, kCanvas);
     state.exitProgress.set(0.2);
     EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole)) << "a hold bar";
@@ -56,7 +34,10 @@ TEST_F(CanvasDamageTest,
     EXPECT_EQ(damage.next(state, kCanvas), QRegion(kWhole)) << "invalidated";
 
     state.bubbles.set({});
-    EXPECT_EQ(damage.next(state, kCanvas), QRegion(square({200, 200}, 40))) << "the last bubble";
+    const double reach = 40 + CanvasDamage::kBubbleMargin; // the square its drawing stays within
+    EXPECT_EQ(damage.next(state, kCanvas),
+              QRegion(QRectF(200 - reach, 200 - reach, 2 * reach, 2 * reach).toAlignedRect()))
+        << "the last bubble";
     EXPECT_TRUE(damage.next(state, kCanvas).isEmpty()) << "an empty surface";
 }
 

@@ -28,32 +28,27 @@ protected:
     std::vector<QWidget*> sections;
 };
 
-// 150 of sections leave 68 of the 136 for the gaps in a room 218 tall.
+// 150 of sections leave 68 of the 136 for the gaps in a room 218 tall; in a room 100 tall the
+// gaps stop narrowing at the floor and the column overflows both edges alike.
 TEST_F(FittingColumnTest, SitsInTheMiddleNarrowingEveryGapAlikeToFitAShortRoom) {
     struct Row {
         int roomHeight;
-        double gapScale;
+        double fit, gapScale;
         QRect placed;
         int firstGap, innerGap;
     };
-    for (const Row& row : {Row{1000, 1.0, QRect(310, (1000 - 286) / 2, 180, 286), 40, 28},
-                           Row{218, 0.5, QRect(310, 0, 180, 218), 20, 14}}) {
+    for (const Row& row :
+         {Row{1000, 1.0, 1.0, QRect(310, (1000 - 286) / 2, 180, 286), 40, 28},
+          Row{218, 1.0, 0.5, QRect(310, 0, 180, 218), 20, 14},
+          Row{100, 100.0 / 190, FittingColumn::kMinGapScale, QRect(310, -45, 180, 190), 12, 8}}) {
         SCOPED_TRACE(row.roomHeight);
-        column->fitInto(QRect(0, 0, 800, row.roomHeight));
+        EXPECT_DOUBLE_EQ(column->fitInto(QRect(0, 0, 800, row.roomHeight)), row.fit);
         EXPECT_DOUBLE_EQ(column->gapScale(), row.gapScale);
         EXPECT_EQ(column->geometry(), row.placed);
         EXPECT_EQ(sections[0]->y(), row.firstGap);
         EXPECT_EQ(sections[1]->y() - sections[0]->geometry().bottom() - 1, row.innerGap);
         EXPECT_EQ(sections[0]->size(), QSize(100, 50)) << "the sections keep their sizes";
     }
-}
-
-TEST_F(FittingColumnTest, StopsNarrowingAtTheFloorAndOverflowsBothEdgesAlike) {
-    EXPECT_DOUBLE_EQ(column->fitInto(QRect(0, 0, 800, 100)), 100.0 / 190);
-    EXPECT_DOUBLE_EQ(column->gapScale(), FittingColumn::kMinGapScale);
-    const QRect placed = column->geometry();
-    EXPECT_EQ(placed.height(), 150 + 12 + 8 + 8 + 12);
-    EXPECT_EQ(-placed.top(), placed.bottom() + 1 - 100);
 }
 
 } // namespace

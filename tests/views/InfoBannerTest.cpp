@@ -16,8 +16,9 @@ namespace {
 const QColor kSlate(64, 64, 77);
 constexpr int kWide = 1600;
 
-struct Banner {
-    explicit Banner(int width) { resize(width); }
+class InfoBannerTest : public ::testing::Test {
+protected:
+    InfoBannerTest() { resize(kWide); }
     void resize(int width) {
         banner.resize(width, banner.heightForWidth(width));
         banner.show();
@@ -28,42 +29,34 @@ struct Banner {
     InfoBanner banner{[] {}};
 };
 
-TEST(InfoBannerTest, ItsTextsShowInWhiteOnSlateAndTakeNoFocus) {
-    Banner b(kWide);
-    EXPECT_GT(b.banner.title().font().weight(), b.banner.instructions().font().weight());
-
-    const QImage image = paintedOver(b.banner, Qt::red);
+// The close button is a light cross in the middle of a faint disc, inset at the top right.
+TEST_F(InfoBannerTest, ItsTextsShowInWhiteOnSlateTakeNoFocusAndTheCloseButtonSitsTopRight) {
+    EXPECT_EQ(closeGeometry(), QRect(kWide - 24 - 28, 16, 28, 28));
+    const QImage image = paintedOver(banner, Qt::red);
+    EXPECT_GT(banner.title().font().weight(), banner.instructions().font().weight());
     EXPECT_TRUE(near(image.pixelColor(4, 4), kSlate, 2));
-    EXPECT_GT(countNear(image.copy(b.banner.title().geometry()), Qt::white, 60), 20);
-    for (const QWidget* widget : b.banner.findChildren<QWidget*>())
+    EXPECT_GT(countNear(image.copy(banner.title().geometry()), Qt::white, 60), 20);
+    for (const QWidget* widget : banner.findChildren<QWidget*>())
         EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << widget->metaObject()->className();
-}
-
-// A light cross in the middle of a faint disc, over the slate, inset at the top right.
-TEST(InfoBannerTest, TheCloseButtonSitsInsetAtTheTopOfTheRightEnd) {
-    Banner b(kWide);
-    EXPECT_EQ(b.closeGeometry(), QRect(kWide - 24 - 28, 16, 28, 28));
-    const QImage image = paintedOver(b.banner, Qt::red);
-    const QPoint centre = b.closeGeometry().center();
+    const QPoint centre = closeGeometry().center();
     EXPECT_GT(image.pixelColor(centre).lightness(), 170) << "the cross";
     const QColor disc = image.pixelColor(centre + QPoint(0, 8));
     EXPECT_GT(disc.lightness(), kSlate.lightness() + 20);
     EXPECT_LT(disc.lightness(), 150);
 }
 
-TEST(InfoBannerTest, OnANarrowWindowTheInstructionsWrapAndTheButtonStaysTopRight) {
-    Banner b(kWide);
-    const int wideHeight = b.banner.height();
-    b.resize(420);
-    EXPECT_GT(b.banner.height(), wideHeight + b.banner.instructions().fontMetrics().height());
-    EXPECT_EQ(b.closeGeometry(), QRect(420 - 24 - 28, 16, 28, 28));
-    EXPECT_LE(b.banner.instructions().geometry().right(), b.closeGeometry().left() - 12);
+TEST_F(InfoBannerTest, OnANarrowWindowTheInstructionsWrapAndTheButtonStaysTopRight) {
+    const int wideHeight = banner.height();
+    resize(420);
+    EXPECT_GT(banner.height(), wideHeight + banner.instructions().fontMetrics().height());
+    EXPECT_EQ(closeGeometry(), QRect(420 - 24 - 28, 16, 28, 28));
+    EXPECT_LE(banner.instructions().geometry().right(), closeGeometry().left() - 12);
 
     // Two lines of about equal length rather than a full line and a lone word.
-    b.resize(1024);
-    const QLabel& text = b.banner.instructions();
+    resize(1024);
+    const QLabel& text = banner.instructions();
     ASSERT_EQ(text.height() / text.fontMetrics().lineSpacing(), 2);
-    const QImage image = paintedOver(b.banner, kSlate).copy(text.geometry());
+    const QImage image = paintedOver(banner, kSlate).copy(text.geometry());
     int lineEnds[2] = {0, 0};
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

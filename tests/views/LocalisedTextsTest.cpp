@@ -8,14 +8,11 @@
 #include "MenuView.h"
 #include "ModeCard.h"
 #include "NotificationCenter.h"
-#include "PlayStateOnFakes.h"
-#include "StyledButton.h"
 #include "Translations.h"
+#include "ViewTestKit.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLocale>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -27,8 +24,6 @@ void PrintTo(const QString& text, std::ostream* out) {
 namespace wigglepad {
 namespace {
 
-const QColor kInk = QColor::fromRgbF(0.18f, 0.18f, 0.24f);
-const QColor kMuted = QColor::fromRgbF(0.45f, 0.45f, 0.52f);
 constexpr int kButtonLabelWidth = 100; // the confirmation's buttons keep their labels this wide
 constexpr int kBannerHeight = 88;      // the German banner's height, 1280 points wide
 
@@ -80,6 +75,7 @@ struct LocalisedMenu {
 
 TEST(LocalisedTextsTest, GermanMenuSaysEveryTextInGerman) {
     const QStringList english = LocalisedMenu("en_US").texts(true); // before German is in
+    EXPECT_TRUE(english.contains("0–12 months") && english.contains("5× click top-right"));
     const LocalisedMenu german("de_DE");
     EXPECT_EQ(
         german.texts(false),
@@ -104,9 +100,7 @@ TEST(LocalisedTextsTest, GermanMenuSaysEveryTextInGerman) {
 
 TEST(LocalisedTextsTest, TheLocaleChoosesTheLanguageEnglishStandsInForTheRestAndAllFits) {
     struct Case {
-        const char* locale;
-        const char* prompt;
-        const char* start;
+        const char *locale, *prompt, *start;
     };
     for (const Case& c :
          {Case{"de_AT", "Modus wählen", "Starten"},

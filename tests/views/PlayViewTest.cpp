@@ -14,28 +14,20 @@
 #include "NotificationNames.h"
 #include "Pixels.h"
 #include "PlayCanvas.h"
-#include "PlayStateOnFakes.h"
 #include "SavedMode.h"
-#include "StyledButton.h"
+#include "ViewTestKit.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QBackingStore>
-#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 
 namespace wigglepad {
 namespace {
 
+using Seconds = TimerService::Seconds;
+
 const QColor kSurface = QColor::fromRgbF(0.98f, 0.97f, 0.95f);
 const QSize kWindow(1280, 800);
-
-MemorySettingsStore withSavedMode() {
-    MemorySettingsStore settings;
-    saveMode(settings, PlayMode::sensory);
-    return settings;
-}
 
 class PlayViewTest : public ::testing::Test {
 protected:
@@ -49,36 +41,25 @@ protected:
 
     // Lets the view catch up with the state, as it does on the next turn of the event loop.
     static void settle() { QCoreApplication::sendPostedEvents(); }
-
     void setFlags(bool menu, bool confirm, bool banner) {
         state.showMenu.set(menu);
         state.showExitConfirm.set(confirm);
         state.showBanner.set(banner);
         settle();
     }
-
-    static bool shown(const QWidget& layer) { return layer.isVisible(); }
-    void addBubble(Point at, double radius) {
-        state.bubbles.modify([&](auto& bubbles) {
-            Bubble bubble;
-            bubble.position = at;
-            bubble.radius = radius;
-            bubble.color = {0.1, 0.3, 0.9, 1.0};
-            bubbles.push_back(bubble);
-        });
+    void click(QPoint at) { QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, at); }
+    void clickCorner(int times, double pause = 0.0) {
+        for (int i = 0; i < times; ++i, clock.advance(pause))
+            click(QPoint(view.width() - 5, 5));
     }
-    QAbstractButton& confirmButton(const char* text) {
-        for (StyledButton* button : view.exitConfirm().findChildren<StyledButton*>())
-            if (button->text() == QLatin1String(text))
-                return *button;
-        throw std::logic_error("no such button");
-    }
+    StyledButton& confirm(const char* text) { return button(view.exitConfirm(), text); }
+    const QImage& onScreen() { return dynamic_cast<QImage&>(*view.backingStore()->paintDevice()); }
 
-    void clickCorner() {
-        QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, QPoint(view.width() - 5, 5));
-    }
-
-    MemorySettingsStore settings = withSavedMode();
+    MemorySettingsStore settings = [] {
+        MemorySettingsStore saved;
+        saveMode(saved, PlayMode::sensory);
+        return saved;
+    }();
     PlayStateOnFakes play{settings};
     AppState& state = play.state;
     FakeClock& clock = play.clock;
@@ -94,18 +75,15 @@ TEST_F(PlayViewTest, EachFlagBringsItsLayerOverTheAlwaysPresentCanvasAndCornerZo
                                             &view.exitConfirm(), &view.banner()};
     for (std::size_t i = 1; i < order.size(); ++i)
         EXPECT_LT(layers.indexOf(order[i - 1]), layers.indexOf(order[i])) << i;
-    for (const bool menu : {false, true})
-        for (const bool confirm : {false, true})
-            for (const bool banner : {false, true}) {
-                setFlags(menu, confirm, banner);
-                SCOPED_TRACE(testing::Message()
-                             << "menu " << menu << " confirm " << confirm << " banner " << banner);
-                EXPECT_TRUE(shown(view.canvas()));
-                EXPECT_TRUE(shown(view.tapZone()));
-                EXPECT_EQ(shown(view.menu()), menu);
-                EXPECT_EQ(shown(view.exitConfirm()), confirm);
-                EXPECT_EQ(shown(view.banner()), banner);
-            }
+    for (int flags = 0; flags < 8; ++flags) {
+        const bool menu = flags & 1, confirm = flags & 2, banner = flags & 4;
+        setFlags(menu, confirm, banner);
+        SCOPED_TRACE(flags);
+        EXPECT_TRUE(view.canvas().isVisible() && view.tapZone().isVisible());
+        EXPECT_EQ(view.menu().isVisible(), menu);
+        EXPECT_EQ(view.exitConfirm().isVisible(), confirm);
+        EXPECT_EQ(view.banner().isVisible(), banner);
+    }
 }
 
 TEST_F(PlayViewTest, TheZoneKeepsToTheTopRightCornerAndTheBannerToTheTopAtAnySize) {
@@ -128,17 +106,16 @@ TEST_F(PlayViewTest, TheMenuFitsBelowTheBannerOnSmallScreens) {
             view.resize(size);
             setFlags(true, false, banner);
             const int top = banner ? view.banner().geometry().bottom() + 1 : 0;
-            const QRect room(0, top, size.width(), size.height() - top);
-            const auto* column = view.menu().findChild<FittingColumn*>();
             const QList<QWidget*> sections =
-                column->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                view.menu().findChild<FittingColumn*>()->findChildren<QWidget*>(
+                    Qt::FindDirectChildrenOnly);
             ASSERT_EQ(sections.size(), 8);
             for (qsizetype i = 0; i < sections.size(); ++i) {
                 const QRect placed(sections[i]->mapTo(&view, QPoint()), sections[i]->size());
-                EXPECT_TRUE(room.contains(placed)) << i;
+                EXPECT_TRUE(QRect(0, top, size.width(), size.height() - top).contains(placed)) << i;
                 for (qsizetype j = 0; j < i; ++j)
                     EXPECT_FALSE(placed.intersects(
-                        sections[j]->geometry().translated(column->mapTo(&view, QPoint()))))
+                        QRect(sections[j]->mapTo(&view, QPoint()), sections[j]->size())))
                         << i << " over " << j;
             }
         }
@@ -146,50 +123,41 @@ TEST_F(PlayViewTest, TheMenuFitsBelowTheBannerOnSmallScreens) {
 
 // While the banner is shown, corner clicks reach it and not the zone.
 TEST_F(PlayViewTest, FiveQuickClicksInTheCornerOpenTheConfirmationAndGiveItTheKeys) {
-    for (int i = 0; i < 5; ++i)
-        clickCorner();
+    clickCorner(5);
     EXPECT_EQ(view.tapZone().tapCount(), 0);
     setFlags(false, false, false);
     EXPECT_EQ(view.focusWidget(), nullptr) << "nothing takes the keys while the child plays";
-    for (int i = 0; i < 5; ++i) {
-        clock.advance(0.3);
-        clickCorner();
-    }
+    clickCorner(5, 0.3);
     EXPECT_TRUE(state.showExitConfirm.get());
     settle();
-    EXPECT_TRUE(shown(view.exitConfirm()));
+    EXPECT_TRUE(view.exitConfirm().isVisible());
     ASSERT_NE(view.focusWidget(), nullptr);
     EXPECT_TRUE(view.exitConfirm().isAncestorOf(view.focusWidget()) ||
                 view.focusWidget() == &view.exitConfirm());
 }
 
-TEST_F(PlayViewTest, ExitPostsOnEveryPressAndCancelClearsOnlyItsFlag) {
+// The confirmation swallows clicks beside its buttons: the corner zone under it hears none.
+TEST_F(PlayViewTest, BackdropClicksDoNothingExitPostsOnEveryPressAndCancelClearsOnlyItsFlag) {
+    setFlags(false, true, false);
+    click(QPoint(10, 10));
+    click(view.exitConfirm().cardGeometry().topLeft() + QPoint(12, 12));
+    clickCorner(5);
+    EXPECT_EQ(exitPosts, 0);
+    EXPECT_TRUE(state.showExitConfirm.get());
+    EXPECT_EQ(view.tapZone().tapCount(), 0);
+
     setFlags(true, true, true);
-    QTest::mouseClick(&confirmButton("Exit"), Qt::LeftButton);
-    QTest::mouseClick(&confirmButton("Exit"), Qt::LeftButton);
+    QTest::mouseClick(&confirm("Exit"), Qt::LeftButton);
+    QTest::mouseClick(&confirm("Exit"), Qt::LeftButton);
     EXPECT_EQ(exitPosts, 2);
     EXPECT_TRUE(state.showExitConfirm.get()) << "Exit leaves the confirmation up";
-
-    QTest::mouseClick(&confirmButton("Cancel"), Qt::LeftButton);
+    QTest::mouseClick(&confirm("Cancel"), Qt::LeftButton);
     EXPECT_FALSE(state.showExitConfirm.get());
     EXPECT_TRUE(state.showMenu.get() && state.showBanner.get());
     EXPECT_EQ(state.mode.get(), PlayMode::sensory);
     EXPECT_EQ(exitPosts, 2);
     settle();
-    EXPECT_FALSE(shown(view.exitConfirm()));
-}
-
-// The confirmation swallows clicks beside its buttons: the corner zone under it hears none.
-TEST_F(PlayViewTest, ClicksOnTheConfirmationsBackdropDoNothing) {
-    setFlags(false, true, false);
-    const QRect card = view.exitConfirm().cardGeometry();
-    for (const QPoint at : {QPoint(10, 10), card.topLeft() + QPoint(12, 12)})
-        QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, at);
-    for (int i = 0; i < 5; ++i)
-        clickCorner();
-    EXPECT_EQ(exitPosts, 0);
-    EXPECT_TRUE(state.showExitConfirm.get());
-    EXPECT_EQ(view.tapZone().tapCount(), 0);
+    EXPECT_FALSE(view.exitConfirm().isVisible());
 }
 
 // A child mashing keys never presses Exit: the keyboard reaches Cancel only, and Return and
@@ -198,15 +166,10 @@ TEST_F(PlayViewTest, OnTheConfirmationNoKeyPressesExitWhileTabAndSpacePressCance
     view.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
     setFlags(false, true, false);
-    const auto type = [](Qt::Key key) {
-        QTest::keyClick(QApplication::focusWidget(), key);
-        return QApplication::focusWidget();
-    };
     for (const Qt::Key key :
          {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left,
           Qt::Key_Up, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        EXPECT_EQ(type(key), &confirmButton("Cancel")) << key;
-    EXPECT_EQ(exitPosts, 0);
+        EXPECT_EQ(type(key), &confirm("Cancel")) << key;
     EXPECT_TRUE(state.showExitConfirm.get());
     type(Qt::Key_Space);
     EXPECT_FALSE(state.showExitConfirm.get()) << "Cancel pressed";
@@ -218,25 +181,24 @@ TEST_F(PlayViewTest, OnTheConfirmationNoKeyPressesExitWhileTabAndSpacePressCance
 // Only the pointer on the card counts as someone attending; the corner under the backdrop
 // does not.
 TEST_F(PlayViewTest, AnUnattendedConfirmationCancelsItselfAfter15Seconds) {
-    const std::size_t timersOfThePlay = timers.runningTimerCount();
+    const std::size_t timersOfThePlay = timers.runningIntervals().size();
     setFlags(false, true, false);
-    const QPoint card = view.exitConfirm().cardGeometry().center();
-    timers.advance(TimerService::Seconds(14.0));
-    QTest::mouseMove(view.windowHandle(), card);
-    timers.advance(TimerService::Seconds(14.0));
+    timers.advance(Seconds(14.0));
+    QTest::mouseMove(view.windowHandle(), view.exitConfirm().cardGeometry().center());
+    timers.advance(Seconds(14.0));
     QTest::mouseMove(view.windowHandle(), QPoint(view.width() - 1, 0));
     EXPECT_TRUE(state.showExitConfirm.get()) << "the move on the card started the count again";
-    timers.advance(TimerService::Seconds(1.5));
+    timers.advance(Seconds(1.5));
     EXPECT_FALSE(state.showExitConfirm.get());
     EXPECT_EQ(exitPosts, 0);
     settle();
-    EXPECT_FALSE(shown(view.exitConfirm()));
-    EXPECT_EQ(timers.runningTimerCount(), timersOfThePlay) << "the count ends with the overlay";
+    EXPECT_FALSE(view.exitConfirm().isVisible());
+    EXPECT_EQ(timers.runningIntervals().size(), timersOfThePlay) << "the count ends with it";
 }
 
 // What lies behind is dimmed, and shows through the centred card as a soft tint.
 TEST_F(PlayViewTest, TheConfirmationDimsTheSurfaceUnderAFrostedCentredCardWithARedExit) {
-    addBubble({640, 400}, 390);
+    addBubble(state, {640, 400}, 390);
     setFlags(false, true, false);
     const QImage image = view.grab().toImage();
     EXPECT_TRUE(near(image.pixelColor(5, 5), QColor(150, 148, 145), 3)) << "black at 0.4";
@@ -245,13 +207,12 @@ TEST_F(PlayViewTest, TheConfirmationDimsTheSurfaceUnderAFrostedCentredCardWithAR
     const QColor glass = image.pixelColor(card.left() + 20, card.center().y());
     EXPECT_GT(glass.blue() - glass.red(), 20) << "tinted by the blue behind";
     EXPECT_GT(glass.lightness(), image.pixelColor(5, 5).lightness()) << "lighter than the dim";
-    const QRect exit = confirmButton("Exit").geometry().translated(card.topLeft());
+    const QRect exit = confirm("Exit").geometry().translated(card.topLeft());
     EXPECT_TRUE(near(image.pixelColor(exit.left() + 4, exit.center().y()), LightAppearance::red()));
     for (const QSize size : {QSize(3000, 600), QSize(600, 3000)}) {
         view.resize(size);
-        EXPECT_LE(
-            (view.exitConfirm().cardGeometry().center() - view.rect().center()).manhattanLength(),
-            2);
+        const QPoint off = view.exitConfirm().cardGeometry().center() - view.rect().center();
+        EXPECT_LE(off.manhattanLength(), 2);
     }
 }
 
@@ -259,17 +220,11 @@ TEST_F(PlayViewTest, TheConfirmationDimsTheSurfaceUnderAFrostedCentredCardWithAR
 // surface.
 TEST_F(PlayViewTest, StartFadesTheMenuOut) {
     setFlags(true, false, false);
-    QAbstractButton* start = nullptr;
-    for (StyledButton* button : view.menu().findChildren<StyledButton*>())
-        if (button->text() == QLatin1String("Start"))
-            start = button;
-    ASSERT_NE(start, nullptr);
-    const QPoint inside = start->mapTo(&view, QPoint(4, start->height() / 2));
-    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, inside);
-    const auto* onScreen = dynamic_cast<const QImage*>(view.backingStore()->paintDevice());
-    ASSERT_NE(onScreen, nullptr);
+    const StyledButton& start = button(view.menu(), "Start");
+    const QPoint inside = start.mapTo(&view, QPoint(4, start.height() / 2));
+    click(inside);
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        const int red = onScreen->pixelColor(inside).red(); // the accent has none, the ground 250
+        const int red = onScreen().pixelColor(inside).red(); // the accent has none, the ground 250
         return red > 40 && red < 210;
     }));
 }
@@ -278,47 +233,44 @@ TEST_F(PlayViewTest, TheCloseButtonSlidesTheBannerOutWhileAPlainClearHidesItAtOn
     QTest::mouseClick(&view.banner().closeButton(), Qt::LeftButton);
     EXPECT_FALSE(state.showBanner.get());
     settle();
-    EXPECT_TRUE(shown(view.banner())) << "still sliding out";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !shown(view.banner()); }));
+    EXPECT_TRUE(view.banner().isVisible()) << "still sliding out";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !view.banner().isVisible(); }));
     EXPECT_EQ(view.banner().pos(), QPoint()) << "back at its place for the next time";
 
     state.showBanner.set(true);
     settle();
     state.showBanner.set(false);
     settle();
-    EXPECT_FALSE(shown(view.banner()));
+    EXPECT_FALSE(view.banner().isVisible());
 }
 
+// Showing the view again schedules nothing more; an auto-hide due after a view is gone does
+// nothing.
 TEST_F(PlayViewTest, TheBannerHidesItselfSixtySecondsAfterTheViewFirstAppeared) {
-    timers.advance(TimerService::Seconds(59.9));
+    ManualTimerService otherTimers{&clock};
+    {
+        PlayView gone(state, kSurface, {clock, otherTimers, settings, notifications});
+        gone.show();
+    }
+    timers.advance(Seconds(59.9));
     EXPECT_TRUE(state.showBanner.get());
     view.hide();
-    view.show(); // showing again schedules nothing more
-    timers.advance(TimerService::Seconds(0.1));
+    view.show();
+    timers.advance(Seconds(0.1));
     EXPECT_FALSE(state.showBanner.get());
     settle();
-    EXPECT_TRUE(shown(view.banner())) << "it slides out";
-    EXPECT_EQ(timers.pendingDelayedCount(), 0U);
-}
-
-TEST(PlayViewAloneTest, AnAutoHideDueAfterTheViewIsGoneDoesNothing) {
-    MemorySettingsStore settings = withSavedMode();
-    PlayStateOnFakes play{settings};
-    ManualTimerService timers{&play.clock};
-    NotificationCenter notifications;
-    {
-        PlayView view(play.state, kSurface, {play.clock, timers, settings, notifications});
-        view.show();
-    }
-    timers.advance(TimerService::Seconds(61));
-    EXPECT_TRUE(play.state.showBanner.get());
+    EXPECT_TRUE(view.banner().isVisible()) << "it slides out";
+    state.showBanner.set(true);
+    timers.advance(Seconds(61));
+    otherTimers.advance(Seconds(61));
+    EXPECT_TRUE(state.showBanner.get());
 }
 
 TEST_F(PlayViewTest, FramesThatRepaintOnlyDriftingBubblesLeaveTheScreenAsAWholeRepaintWould) {
     setFlags(false, false, false);
     const TimeStamp start = clock.now();
     for (const double x : {100.0, 500.0, 1250.0})
-        addBubble({x, 300}, 40);
+        addBubble(state, {x, 300}, 40);
     for (int frame = 0; frame < 40; ++frame) {
         state.bubbles.modify([](auto& bubbles) {
             for (Bubble& bubble : bubbles)
@@ -326,12 +278,10 @@ TEST_F(PlayViewTest, FramesThatRepaintOnlyDriftingBubblesLeaveTheScreenAsAWholeR
         });
         // The cursor moves, then rests for the last frames.
         state.cursorPosition.set(Point{800.0 + 1.3 * std::min(frame, 30), 500.0});
-        timers.advance(TimerService::Seconds(1.0 / 60.0));
+        timers.advance(Seconds(1.0 / 60.0));
         QCoreApplication::processEvents();
     }
-    const auto* onScreen = dynamic_cast<const QImage*>(view.backingStore()->paintDevice());
-    ASSERT_NE(onScreen, nullptr);
-    const QImage shown = onScreen->convertToFormat(QImage::Format_RGB32);
+    const QImage shown = onScreen().convertToFormat(QImage::Format_RGB32);
     const QImage whole = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), whole.size());
     int differing = 0;

@@ -10,56 +10,47 @@ namespace {
 
 const QColor kGround = QColor(Qt::magenta); // a colour no button look uses
 
-// A button as the exit confirmation builds them: a 100 x 36 label frame.
-struct ConfirmButton {
-    ConfirmButton(StyledButton::Look look, const QString& text)
-        : button(look) {
-        button.setText(text);
-        button.setLabelSize(QSize(100, 36));
-        button.resize(button.sizeHint());
-    }
-    QImage painted() { return paintedOver(button, kGround); }
-    // A point inside the chrome but clear of the text and the rounded corners.
-    QPoint chromeSample() const { return QPoint(4, button.height() / 2); }
+// The button painted as the exit confirmation builds them, in a 100 x 36 label frame.
+QImage painted(StyledButton& button, const char* text) {
+    button.setText(QString::fromLatin1(text));
+    button.setLabelSize(QSize(100, 36));
+    button.resize(button.sizeHint());
+    return paintedOver(button, kGround);
+}
 
-    StyledButton button;
-};
+// A point inside the chrome but clear of the text and the rounded corners.
+QColor chrome(const QImage& image) {
+    return image.pixelColor(4, image.height() / 2);
+}
 
 TEST(StyledButtonTest, EachLookPaintsItsChromeAndText) {
+    using enum StyledButton::Look;
     struct Row {
         const char* text;
         StyledButton::Look look;
         std::optional<QColor> tint;
-        QColor chrome;
-        QColor textColour;
+        QColor chrome, textColour;
     };
-    for (const Row& row : {
-             Row{"Exit", StyledButton::Look::borderedProminent, LightAppearance::red(),
-                 LightAppearance::red(), Qt::white},
-             Row{"Start",
-                 StyledButton::Look::borderedProminent,
-                 {},
-                 LightAppearance::accent(),
-                 Qt::white},
-             Row{"Cancel", StyledButton::Look::bordered, {}, Qt::white, Qt::black},
-             Row{"Close", StyledButton::Look::plain, {}, kGround, Qt::black},
-         }) {
+    for (const Row& row :
+         {Row{"Exit", borderedProminent, LightAppearance::red(), LightAppearance::red(), Qt::white},
+          Row{"Start", borderedProminent, std::nullopt, LightAppearance::accent(), Qt::white},
+          Row{"Cancel", bordered, std::nullopt, Qt::white, Qt::black},
+          Row{"Close", plain, std::nullopt, kGround, Qt::black}}) {
         SCOPED_TRACE(row.text);
-        ConfirmButton b(row.look, QString::fromLatin1(row.text));
+        StyledButton button(row.look);
         if (row.tint)
-            b.button.setTint(*row.tint);
-        const QImage image = b.painted();
-        EXPECT_TRUE(near(image.pixelColor(b.chromeSample()), row.chrome));
+            button.setTint(*row.tint);
+        const QImage image = painted(button, row.text);
+        EXPECT_TRUE(near(chrome(image), row.chrome));
         EXPECT_TRUE(near(image.pixelColor(0, 0), kGround)) << "rounded corners";
         EXPECT_GT(countNear(image, row.textColour, 90), 10) << "the text";
     }
 }
 
 TEST(StyledButtonTest, AFilledButtonDarkensWhenPressed) {
-    ConfirmButton start(StyledButton::Look::borderedProminent, QStringLiteral("Start"));
-    start.button.setDown(true);
-    EXPECT_LT(start.painted().pixelColor(start.chromeSample()).value(),
-              LightAppearance::accent().value());
+    StyledButton start(StyledButton::Look::borderedProminent);
+    start.setDown(true);
+    EXPECT_LT(chrome(painted(start, "Start")).value(), LightAppearance::accent().value());
 }
 
 } // namespace
