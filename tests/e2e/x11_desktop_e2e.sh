@@ -1,0 +1,255 @@
+#!/usr/bin/env bash
+# The lock-down and the real program on one X desktop at 1920x1080 under openbox, driven with
+# xdotool and XTEST. A stand-in kiosk window: its grabs, auto-repeat and switching options, on
+# one monitor and two, and its watchdog. The real program, French set before its start, German
+# while it runs: without a display it says so; motion, drags, clicks and keys paint; keys spawn
+# by the layout's characters; a child's ways out and a minute of flooding leave it running, full
+# screen, above and focused, its memory levelled off; the Escape hold still ends it.
+# Usage: x11_desktop_e2e.sh <wigglepad> <lock-down probe> <cursor probe> <input flood> [seconds]
+set -euo pipefail
+
+app=$1
+probe=("$2")
+cursor_probe=$3
+flood_seconds=${5:-60}
+settle=15             # seconds of flood before memory is expected to level off
+most_growth_kib=16384 # what resident memory may still gain after that
+source "$(dirname "$0")/x11_session.sh"
+export HOME="$work" QT_LOGGING_RULES="wigglepad.input.debug=true"
+
+# start_window_probe <name> [arguments...]: the probe, and its window's id in wid.
+start_window_probe() {
+    start_probe "$@"
+    wid=$(xdotool search --name '^wigglepad lock-down probe$' | head -n 1)
+    [ -n "$wid" ] || fail "$1: no window of the probe's"
+}
+# tab_reaches_probe <name>: sends Alt+Tab, then an x; true if the Tab reached the probe.
+tab_reaches_probe() {
+    xdotool key --clearmodifiers alt+Tab key x
+    wait_for 5 has_line "$1.out" "key 7 78" || fail "$1: the probe never got the x"
+    has_line "$1.out" "key 48 09"
+}
+pointer_x() { xdotool getmouselocation --shell | sed -n 's/^X=//p'; }
+on_left() { [ "$(pointer_x)" -lt 960 ]; }
+pointer_held() { xdotool mousemove 1500 540 && on_left; }
+# cannot_start <name> <what its one line says> <env arguments...>
+cannot_start() {
+    local status=0
+    env "${@:3}" "$app" >"$work/$1.out" 2>"$work/$1.err" || status=$?
+    [ "$status" -eq 1 ] || fail "$1: ended with status $status, not 1"
+    [ "$(wc -l <"$work/$1.err")" -eq 1 ] && grep -qF "$2" "$work/$1.err" ||
+        fail "$1: not one line on stderr saying '$2'"
+    [ ! -s "$work/$1.out" ] || fail "$1: wrote to stdout"
+}
+# Pixels of a shot inside a box that are not the bare surface, within a small colour tolerance.
+painted() {
+    convert "$work/$1.png" -crop "$2" +repage -fuzz 3% -fill black -opaque "rgb($surface_colour)" \
+        -fill white +opaque black -format '%[fx:int(mean*w*h+.5)]' info:
+}
+# painted_by <what> <at least> <box> <command...>: 0.3 s after the command the box holds at least
+# that many more painted pixels than before it, beyond twice what 0.3 s alone changes there.
+painted_by() {
+    shot quiet
+    sleep 0.3
+    shot before
+    "${@:4}"
+    sleep 0.3
+    shot after
+    local quiet=$(($(painted before "$3") - $(painted quiet "$3")))
+    local added=$(($(painted after "$3") - $(painted before "$3")))
+    echo "   $1: $added more pixels painted, ${quiet#-} without it"
+    [ "$added" -ge $(($2 + 2 * ${quiet#-})) ] || fail "$1 added only $added pixels in $3"
+}
+# glide <x0> <y> <x1> [button]: the pointer moves across in small steps, a drag with a button.
+glide() {
+    xdotool mousemove "$1" "$2" ${4:+mousedown $4}
+    for ((x = $1; x <= $3; x += 20)); do xdotool mousemove "$x" "$2" sleep 0.01; done
+    [ -z "${4:-}" ] || xdotool mouseup "$4"
+}
+# expect_spawn <what> <key...>: the keys spawned exactly that, in order.
+expect_spawn() {
+    local before got
+    before=$(wc -l <"$work/play.err")
+    xdotool key "${@:2}" sleep 0.3
+    got=$(tail -n +$((before + 1)) "$work/play.err" | sed -n 's/^wigglepad.input: spawned //p' |
+        paste -sd ' ')
+    [ "$got" = "$1" ] || fail "keys ${*:2}: spawned '$got', not '$1'"
+}
+is_m_key() { grep -q "key down scan $1 .*(the M key)" "$work/play.err"; }
+# attempt <what> <command...>: afterwards the program is in charge on the first desktop.
+attempt() {
+    echo "   $1"
+    "${@:2}"
+    sleep 0.4
+    expect_in_charge "$1"
+    xprop -root _NET_CURRENT_DESKTOP | grep -q '= 0$' || fail "$1 switched the desktop"
+    xprop -root _NET_SHOWING_DESKTOP | grep -q '= 0$' || fail "$1 showed the desktop"
+}
+with_keys() { xdotool keydown "$1" && "${@:2}" && xdotool keyup "$1"; }
+
+echo "== Without a display the program says so in one line, status 1"
+cannot_start nodisplay "neither DISPLAY nor WAYLAND_DISPLAY is set" \
+    -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
+cannot_start deaddisplay "cannot open the display" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    DISPLAY=:4077
+
+start_x_server 1920x1080
+echo "== Without a window manager the stand-in still covers the screen"
+start_window_probe bare 490
+covers "$wid" 1920 1080 || fail "bare: does not cover the screen: $(xwininfo -id "$wid")"
+end_probe bare
+
+start_window_manager
+echo "== Locked down (490): the keyboard grabbed; a held key repeats as presses, goes up once"
+start_window_probe locked 490
+wait_for 5 has_line locked.out grabbed || fail "locked: the keyboard grab never held"
+hold_key Escape 0.8
+wait_for 5 has_line locked.out "up 53" || fail "locked: Escape never went up"
+[ "$(lines_of locked.out "up 53") $(lines_of locked.out "key 53 1b")" = "1 1" ] ||
+    fail "locked: auto-repeat made Escape go up or down more than once"
+has_line locked.out "key 53 1b repeat" || fail "locked: Escape never repeated"
+end_probe locked
+! grep -q "cannot grab" "$work/locked.err" || fail "locked: a grab failure was reported"
+
+echo "== Swipe allowed (458): Alt+Tab reaches the window manager"
+start_window_probe swipe 458
+! tab_reaches_probe swipe || fail "swipe: Alt+Tab reached the probe, the keyboard is grabbed"
+end_probe swipe
+
+echo "== Grabs turned off (-nograb): said once, play goes on"
+start_window_probe nograb 490 -nograb
+wait_for 5 grep -q "cannot grab the keyboard" "$work/nograb.err" || fail "nograb: never said"
+# Activating the window again retries the grab; the failure is still said only once.
+xdotool windowactivate --sync "$wid" || true
+sleep 0.5
+end_probe nograb
+[ "$(grep -c "cannot grab the keyboard" "$work/nograb.err")" -eq 1 ] ||
+    fail "nograb: the failed grab was not said exactly once"
+
+echo "== The real program, French set before its start, a second window open"
+[ "$("$cursor_probe")" = visible ] || fail "the probe does not see the server's own pointer"
+setxkbmap fr
+# Something for Alt+Tab to switch to, were it to reach the window manager.
+xmessage -name intruder "intruder" >"$work/xmessage.out" 2>&1 &
+pids+=($!)
+wait_for 5 xdotool search --classname '^intruder$' || fail "xmessage did not come up"
+use_settings_with_chosen_mode lettersNumbers
+start_wigglepad play
+expect_in_charge "the start"
+close_banner
+
+echo "== Motion leaves a trail and hides the system pointer; a drag leaves a ribbon"
+glide 300 950 900
+wait_for 1 eval '! is_pixel 600 950 $surface_colour' || fail "no trail behind the pointer"
+[ "$("$cursor_probe")" = hidden ] || fail "the system pointer shows while the child plays"
+glide 300 800 900 1
+xdotool mousemove 1500 700 # where the click goes next, in time for its trail to fade
+sleep 2.5                  # the trails fade, the ribbon outlives them
+is_pixel 600 950 "$surface_colour" || fail "the trail did not fade: $(pixel 600 950)"
+! is_pixel 600 800 "$surface_colour" || fail "no ribbon through the middle of the drag"
+
+echo "== A click drops a figure where it lands; letter keys draw characters in the upper half"
+painted_by "the click" 400 240x240+1380+580 xdotool click 1
+painted_by "four letters" 12000 1920x600+0+0 xdotool key w a x k
+
+echo "== French keys spawn by their characters"
+expect_spawn '"A" "Q" "Z"' 24 38 25
+expect_spawn '1 figure "3"' 12 shift+12
+expect_spawn '1 figure' 79
+expect_spawn '"7"' Num_Lock 79
+expect_spawn '1 figure' 58
+expect_spawn '' 47
+is_m_key 47 || fail "the key typing m on AZERTY is not the M key"
+xdotool key Num_Lock
+
+echo "== Key combinations stay with the program"
+for combo in alt+Tab super super+d alt+Escape ctrl+alt+Right ctrl+alt+Left alt+F4 ctrl+q \
+    ctrl+w super+Tab alt+F2; do
+    attempt "$combo" xdotool key --clearmodifiers "$combo"
+done
+
+echo "== The window manager's modifier clicks stay with the program"
+attempt "Alt+wheel" with_keys alt xdotool click 4 click 5 click 5
+attempt "Ctrl+Alt+wheel" with_keys ctrl+alt xdotool click 5
+attempt "Alt+Shift+wheel" with_keys alt+shift xdotool click 5
+attempt "Alt+middle click" with_keys alt xdotool click 2
+attempt "Alt+right drag" with_keys alt xdotool mousedown 3 mousemove 1200 900 mouseup 3
+attempt "Alt+left drag" with_keys alt xdotool mousedown 1 mousemove 900 700 mousemove 700 500 \
+    mouseup 1
+
+echo "== Requests from outside are refused or undone"
+attempt "a close request" wmctrl -c Wigglepad
+attempt "a close request by id" wmctrl -i -c "$wid"
+attempt "a minimise request" xdotool windowminimize "$wid"
+attempt "a request to leave full screen" wmctrl -i -r "$wid" -b remove,fullscreen
+attempt "activating the other window" \
+    xdotool windowactivate "$(xdotool search --classname '^intruder$' | head -n 1)"
+
+echo "== German, set while it runs"
+setxkbmap de
+expect_spawn '"Z" "Y" 1 figure "3"' 29 52 shift+12 12
+expect_spawn '"7"' Num_Lock 79
+hold_key 58 5.5
+is_m_key 58 || fail "the key typing m on QWERTZ is not the M key"
+grep -qx 'wigglepad.modeChosen=false' "$settings_file" ||
+    fail "holding M for 5 s did not bring back the mode menu: $(cat "$settings_file")"
+expect_in_charge "after the layout changes"
+
+echo "== Start, then $flood_seconds s of flooding with the whole keymap, non-Latin keysyms mapped"
+xdotool mousemove 880 723 click 1 # the menu's Start button
+non_latin=(Cyrillic_zhe Greek_lambda Arabic_meem hebrew_aleph kana_KA Thai_kokai Hangul_J_Kiyeog
+    EuroSign)
+spare=($(xmodmap -pke | awk 'NF == 3 { print $2 }' | head -n ${#non_latin[@]}))
+[ ${#spare[@]} -eq ${#non_latin[@]} ] || fail "the keymap has no spare keycodes"
+for i in "${!non_latin[@]}"; do xmodmap -e "keycode ${spare[$i]} = ${non_latin[$i]}"; done
+"$4" "$flood_seconds" 500 2000 >"$work/flood.out" 2>"$work/flood.err" &
+flood_pid=$!
+pids+=("$flood_pid")
+samples=()
+for ((t = 1; t <= flood_seconds; t++)); do
+    sleep 1
+    running || fail "the program ended after $t s of flooding"
+    samples+=("$(awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status")")
+done
+wait "$flood_pid" || fail "the flood failed"
+echo "   $(cat "$work/flood.out")"
+settled=${samples[$((settle - 1))]}
+highest=$(printf '%s\n' "${samples[@]:$settle}" | sort -n | tail -n 1)
+echo "   resident memory: ${samples[0]} KiB after 1 s, $settled KiB after $settle s," \
+    "at most $highest KiB after that"
+[ $((highest - settled)) -le "$most_growth_kib" ] || fail "resident memory kept growing"
+expect_in_charge "after the flood"
+shot first
+sleep 0.5
+shot second
+compare -metric AE "$work/first.png" "$work/second.png" null: 2>"$work/moving" || true
+awk '{ exit !($1 + 0 > 0) }' "$work/moving" || fail "the surface stood still after the flood"
+hold_key Escape 3.5
+expect_exit_status 0 "holding Escape after the flood"
+[ "$("$cursor_probe")" = visible ] || fail "the system pointer is still hidden after the run"
+
+echo "== Two monitors: the pointer stays on the stand-in, the other monitor is covered"
+xrandr --setmonitor '*left' 960/254x1080/286+0+0 screen >/dev/null
+xrandr --setmonitor right 960/254x1080/286+960+0 none
+start_window_probe monitors 490
+wait_for 5 covers "$wid" 960 1080 || fail "monitors: not on the left one"
+expect_pixel 1440 540 "$surface_colour" 5 "monitors: the right monitor is not covered"
+pointer_held || fail "monitors: the pointer left the window for x=$(pointer_x)"
+echo "options 458" >&4
+wait_for 5 has_line monitors.out released || fail "monitors: the grab was not released at 458"
+! is_pixel 1440 540 "$surface_colour" || fail "monitors: still covered with switching on"
+! pointer_held || fail "monitors: the pointer is still held at 458"
+echo "options 490" >&4
+expect_pixel 1440 540 "$surface_colour" 5 "monitors: not covered again at 490"
+wait_for 5 on_left || fail "monitors: the grab did not bring the pointer back onto the window"
+
+echo "== A stalled main loop ends the stand-in within the watchdog's 10 s"
+ulimit -c 0 # no core file from the abort
+echo "stall 60" >&4
+SECONDS=0 status=0
+wait "$probe_pid" || status=$?
+[ "$SECONDS" -le 13 ] || fail "stall: it took $SECONDS s to end"
+[ "$status" -eq 134 ] || fail "stall: ended with status $status, not by the abort"
+grep -q "stopped responding" "$work/monitors.err" || fail "stall: nothing said on stderr"
+! pointer_held || fail "stall: the pointer is still held"
+echo "PASS"
