@@ -7,17 +7,38 @@
 # screen, above and focused, its memory levelled off; the Escape hold still ends it. At a device
 # pixel ratio of 2 (QT_SCALE_FACTOR=2): the mode cards keep their logical size, a click 4 logical
 # pixels inside the exit corner counts, typed letters are drawn at the screen's own resolution.
-# Usage: x11_desktop_e2e.sh <wigglepad> <lock-down probe> <cursor probe> <input flood> [seconds]
+# Heard through a private sound server's null sink, whose monitor the sound probe records: key
+# presses within 100 ms (the median), a popped bubble; with sound off, and over the menu, silence;
+# when the server goes away, and with none at all, play goes on, said once.
+# Usage: x11_desktop_e2e.sh <wigglepad> <lock-down probe> <cursor probe> <input flood>
+#     <sound probe> [seconds of flood]
 set -euo pipefail
 
 app=$1
 probe=("$2")
-cursor_probe=$3
-flood_seconds=${5:-60}
+cursor_probe=$3 sound_probe=$5
+flood_seconds=${6:-60}
 settle=15             # seconds of flood before memory is expected to level off
 most_growth_kib=16384 # what resident memory may still gain after that
 source "$(dirname "$0")/x11_session.sh"
 export HOME="$work" QT_LOGGING_RULES="wigglepad.input.debug=true"
+server_dir="$work/pulse"
+export PULSE_SERVER="unix:$server_dir/native"
+mkdir -p "$server_dir"
+as_server_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    chmod 755 "$work"
+    chown 65534:65534 "$server_dir"
+    as_server_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+"${as_server_user[@]}" env HOME="$server_dir" XDG_RUNTIME_DIR="$server_dir" \
+    XDG_CONFIG_HOME="$server_dir" pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+    --use-pid-file=no -L "module-null-sink sink_name=play" \
+    -L "module-native-protocol-unix socket=$server_dir/native auth-anonymous=1" \
+    >"$work/pulse.log" 2>&1 &
+pulse_pid=$!
+pids+=("$pulse_pid")
+wait_for 10 pactl info || fail "the sound server did not start"
 
 # start_window_probe <name> [arguments...]: the probe, and its window's id in wid.
 start_window_probe() {
@@ -331,6 +352,43 @@ shot confirm
 light=$(runs light confirm row $((height / 2)) | awk '{ n += $2 } END { print n + 0 }')
 [ "$light" -gt $((100 * s)) ] && [ "$light" -lt $((width / 2)) ] ||
     fail "no exit confirmation: $light light pixels across the middle"
+
+# play_with <name> <sound true|false> [mode]: a fresh run with those settings, the banner gone;
+# no mode makes the menu show.
+play_with() {
+    [ -z "${app_pid:-}" ] || { kill "$app_pid" && wait "$app_pid" 2>/dev/null || true; }
+    use_settings_with_chosen_mode "${3:-sensory}"
+    [ -n "${3:-}" ] || sed -i '/mode/d' "$settings_file"
+    echo "wigglepad.sound=$2" >>"$settings_file"
+    start_wigglepad "$1"
+    [ -z "${3:-}" ] || close_banner
+}
+listen() { "$sound_probe" "$PULSE_SERVER" play.monitor "$@"; }
+
+# Every press must be heard, half of them within 100 ms: on a loaded machine one may come late.
+echo "== Sound on: key presses heard within 100 ms, and a popped bubble heard"
+play_with sounding true sensory
+listen keys 10 | tee "$work/keys.out" || fail "a press was not heard within a second"
+awk '/^median/ { if ($2 + 0 > 100) exit 1 }' "$work/keys.out" || fail "presses were heard late"
+listen pop 30 || fail "no bubble was heard popping"
+! grep -q sound "$work/sounding.err" || fail "a sound trouble said"
+
+echo "== Sound off, and over the menu: silence"
+play_with off false sensory
+listen silent 2 || fail "sound although it is off"
+play_with menu true
+sleep 0.5
+listen silent 2 || fail "sound over the menu"
+
+echo "== The sound server going away, and none at all: play goes on, said once"
+kill "$pulse_pid"
+wait_for 5 eval '! pactl info' || fail "the sound server did not stop"
+wait_for 5 grep -q 'went away' "$work/menu.err" || fail "the server's going was not said"
+running || fail "the program ended with the sound server"
+play_with serverless true sensory
+xdotool key a b c d e f sleep 0.5
+expect_in_charge "with no sound server"
+[ "$(grep -c 'no sound server' "$work/serverless.err")" -eq 1 ] || fail "not said once"
 stop_wigglepad
 
 echo "== Two monitors: the pointer stays on the stand-in, the other monitor is covered"
