@@ -1,15 +1,8 @@
 #!/usr/bin/env bash
 # The lock-down and the real program on one X desktop at 1920x1080 under openbox, driven with
-# xdotool and XTEST. A stand-in kiosk window: its grabs, auto-repeat and switching options, on
-# one monitor and two, and its watchdog. The real program, French set before its start, German
-# while it runs: without a display it says so; motion, drags, clicks and keys paint; keys spawn
-# by the layout's characters; a child's ways out and a minute of flooding leave it running, full
-# screen, above and focused, its memory levelled off; the Escape hold still ends it. At a device
-# pixel ratio of 2 (QT_SCALE_FACTOR=2): the mode cards keep their logical size, a click 4 logical
-# pixels inside the exit corner counts, typed letters are drawn at the screen's own resolution.
-# Heard through a private sound server's null sink, whose monitor the sound probe records: key
-# presses within 100 ms (the median), a popped bubble; with sound off, and over the menu, silence;
-# when the server goes away, and with none at all, play goes on, said once.
+# xdotool and XTEST: a stand-in kiosk window locked down on one monitor and on two; the real
+# program under French and German layouts, escaped from by a child, flooded for a minute, at a
+# device pixel ratio of 2, and heard through a private sound server's null sink.
 # Usage: x11_desktop_e2e.sh <wigglepad> <lock-down probe> <cursor probe> <input flood>
 #     <sound probe> [seconds of flood]
 set -euo pipefail
@@ -25,13 +18,8 @@ export HOME="$work" QT_LOGGING_RULES="wigglepad.input.debug=true"
 server_dir="$work/pulse"
 export PULSE_SERVER="unix:$server_dir/native"
 mkdir -p "$server_dir"
-as_server_user=()
-if [ "$(id -u)" -eq 0 ]; then
-    chmod 755 "$work"
-    chown 65534:65534 "$server_dir"
-    as_server_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-fi
-"${as_server_user[@]}" env HOME="$server_dir" XDG_RUNTIME_DIR="$server_dir" \
+make_unprivileged "$server_dir"
+"${as_user[@]}" env HOME="$server_dir" XDG_RUNTIME_DIR="$server_dir" \
     XDG_CONFIG_HOME="$server_dir" pulseaudio -n --daemonize=no --exit-idle-time=-1 \
     --use-pid-file=no -L "module-null-sink sink_name=play" \
     -L "module-native-protocol-unix socket=$server_dir/native auth-anonymous=1" \
