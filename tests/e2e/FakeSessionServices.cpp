@@ -83,9 +83,8 @@ private:
             message.service().mid(1).replace(QLatin1Char('.'), QLatin1Char('_')) +
             QLatin1Char('/') + options.value(QStringLiteral("handle_token")).toString();
         const bool refuse = portalMode_ == QLatin1String("refuse");
-        if (!refuse) {
+        if (!refuse)
             take(message.service(), handle);
-        }
         message.setDelayedReply(true);
         QTimer::singleShot(portalMode_ == QLatin1String("slow") ? 1000 : 0, [=] {
             bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));

@@ -30,8 +30,7 @@ public:
         : input_(input)
         , x_(input.screenWidth() / 2)
         , y_(input.screenHeight() / 2) {
-        int lowest = 0;
-        int highest = 0;
+        int lowest = 0, highest = 0;
         XDisplayKeycodes(input.display(), &lowest, &highest);
         for (int code = lowest; code <= highest; ++code) {
             if (XkbKeycodeToKeysym(input.display(), static_cast<KeyCode>(code), 0, 0) != NoSymbol)

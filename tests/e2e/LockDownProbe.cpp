@@ -33,17 +33,15 @@ void report(const std::string& line) {
 }
 
 InputDisposition reportKeys(const InputEvent& event) {
-    std::string line = std::to_string(event.keyCode);
-    if (event.kind == InputEvent::Kind::keyDown) {
-        line = "key " + line + (event.characters.empty() ? " -" : " ");
-        for (const unsigned char byte : event.characters) {
-            line += "0123456789abcdef"[byte >> 4];
-            line += "0123456789abcdef"[byte & 15];
-        }
-        report(line + (event.isAutoRepeat ? " repeat" : ""));
-    } else if (event.kind == InputEvent::Kind::keyUp) {
-        report("up " + line);
-    }
+    const std::string code = std::to_string(event.keyCode);
+    if (event.kind == InputEvent::Kind::keyUp)
+        report("up " + code);
+    if (event.kind != InputEvent::Kind::keyDown)
+        return InputDisposition::swallow;
+    std::string hex = event.characters.empty() ? "-" : "";
+    for (const unsigned char byte : event.characters)
+        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
+    report("key " + code + " " + hex + (event.isAutoRepeat ? " repeat" : ""));
     return InputDisposition::swallow;
 }
 
@@ -83,10 +81,9 @@ int main(int argc, char** argv) {
     window.setWindowTitle(QStringLiteral("wigglepad lock-down probe"));
     window.show();
     QWindow& handle = *window.windowHandle();
-    std::unique_ptr<DesktopSessionEndGuard> guard;
-    if (application.arguments().contains(QStringLiteral("--hold-off-session-end"))) {
-        guard = std::make_unique<DesktopSessionEndGuard>(std::cerr);
-    }
+    const auto guard = application.arguments().contains(QStringLiteral("--hold-off-session-end"))
+                           ? std::make_unique<DesktopSessionEndGuard>(std::cerr)
+                           : nullptr;
     QtSystemShell shell(std::cerr, guard.get());
     shell.attachWindow(handle, QColor::fromRgbF(0.98f, 0.97f, 0.95f)); // the play surface's
     shell.setTerminationDelegate({[] { return false; }, {}});

@@ -12,19 +12,9 @@ source "$(dirname "$0")/x11_session.sh"
 skip() { echo "SKIPPED: $*" && exit 77; }
 for tool in sway wtype setpriv; do command -v "$tool" >/dev/null || skip "no $tool here"; done
 
-# sway will not run as root (as CI does): then the compositor and its clients run as a system
-# user, in a runtime directory of its own.
+# The compositor and its clients run in a runtime directory of their own.
 runtime="$work/runtime"
 mkdir -p "$runtime/config/wigglepad"
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-    user=wigglepad-e2e
-    id -u "$user" >/dev/null 2>&1 ||
-        useradd --system --no-create-home --shell /usr/sbin/nologin "$user" ||
-        skip "cannot create the unprivileged user $user for the compositor"
-    as_user=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups)
-    chmod 711 "$work"
-fi
 chmod 700 "$runtime"
 # The user may not reach the build directory: the probe and the program run from copies.
 cp "$1" "$runtime/probe"
@@ -33,7 +23,7 @@ printf '[General]\nwigglepad.modeChosen=true\nwigglepad.mode=lettersNumbers\n' \
     >"$runtime/config/wigglepad/wigglepad.conf"
 printf 'bindsym Mod1+Tab exec touch %s/alt-tab\nbindsym Mod4+d exec touch %s/super-d\n' \
     "$runtime" "$runtime" >"$runtime/sway.conf"
-[ -z "${as_user[*]}" ] || chown -R "$user" "$runtime"
+make_unprivileged "$runtime"
 
 # A command prefix: as the compositor's user, in its session (a prefix, not a function, so that
 # $! of a command started in the background is the command itself).

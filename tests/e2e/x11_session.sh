@@ -16,6 +16,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# as_user: a command prefix for servers that will not run as root (sway, the sound server).
+# make_unprivileged <folder>: run as root (as CI does), they run as nobody, owning that folder.
+as_user=()
+make_unprivileged() {
+    [ "$(id -u)" -eq 0 ] || return 0
+    chmod 711 "$work"
+    chown -R 65534:65534 "$1"
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+}
+
 # fail <message>: says what failed, shows the logs gathered in $work and ends the script.
 fail() {
     echo "FAIL: $*" >&2

@@ -9,9 +9,19 @@ namespace wigglepad {
 // and the mouse: it goes through the server's grabs, focus and keymap like a child's would.
 class XTestInput {
 public:
-    // Opens $DISPLAY; check ok() before use.
-    XTestInput();
-    ~XTestInput();
+    // Opens $DISPLAY; check ok() before use (false without a display or without XTEST).
+    XTestInput()
+        : display_(XOpenDisplay(nullptr)) {
+        int unused = 0;
+        if (display_ && !XTestQueryExtension(display_, &unused, &unused, &unused, &unused)) {
+            XCloseDisplay(display_);
+            display_ = nullptr;
+        }
+    }
+    ~XTestInput() {
+        if (display_)
+            XCloseDisplay(display_);
+    }
     XTestInput(const XTestInput&) = delete;
     XTestInput& operator=(const XTestInput&) = delete;
 
