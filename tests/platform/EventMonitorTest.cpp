@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
 #include <vector>
 
 namespace wigglepad {
@@ -71,34 +72,27 @@ protected:
 };
 
 TEST_F(EventMonitorTest, KeysReadAsTheirPositionAndTheCharactersShiftAloneGives) {
-    struct Row {
-        const char* layout;
-        int qtKey;
-        quint32 scan;
-        Qt::KeyboardModifiers modifiers;
-        VirtualKeyCode keyCode;
-        std::string characters;
-        bool isMKey = false;
-    };
-    const Row rows[] = {
-        {"us", Qt::Key_Escape, kEscapeScan, {}, kEscapeKeyCode, "\x1b"},
-        {"us", Qt::Key_M, kMScan, {}, 46, "m", true},
-        // The position is the key's, whatever it types; M is the key that types "m".
-        {"fr", Qt::Key_Comma, kMScan, {}, 46, ","},
-        {"fr", Qt::Key_M, kSemicolonScan, {}, 41, "m", true},
-        {"us", Qt::Key_A, kAScan, Qt::ControlModifier, 0, "a"},
-        {"us", Qt::Key_A, kAScan, Qt::ShiftModifier, 0, "A"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.layout) + " " + row.characters);
-        watch(row.layout);
+    const std::tuple<const char*, int, quint32, Qt::KeyboardModifiers, VirtualKeyCode, std::string,
+                     bool>
+        rows[] = {
+            {"us", Qt::Key_Escape, kEscapeScan, {}, kEscapeKeyCode, "\x1b", false},
+            {"us", Qt::Key_M, kMScan, {}, 46, "m", true},
+            // The position is the key's, whatever it types; M is the key that types "m".
+            {"fr", Qt::Key_Comma, kMScan, {}, 46, ",", false},
+            {"fr", Qt::Key_M, kSemicolonScan, {}, 41, "m", true},
+            {"us", Qt::Key_A, kAScan, Qt::ControlModifier, 0, "a", false},
+            {"us", Qt::Key_A, kAScan, Qt::ShiftModifier, 0, "A", false},
+        };
+    for (const auto& [layout, qtKey, scan, modifiers, keyCode, characters, isMKey] : rows) {
+        SCOPED_TRACE(std::string(layout) + " " + characters);
+        watch(layout);
         facts_.clear();
-        key(QEvent::KeyPress, row.qtKey, row.scan, row.modifiers);
+        key(QEvent::KeyPress, qtKey, scan, modifiers);
         ASSERT_EQ(facts_.size(), 1u);
         EXPECT_EQ(facts_[0].kind, InputEvent::Kind::keyDown);
-        EXPECT_EQ(facts_[0].keyCode, row.keyCode);
-        EXPECT_EQ(facts_[0].characters, row.characters);
-        EXPECT_EQ(facts_[0].isMKey, row.isMKey);
+        EXPECT_EQ(facts_[0].keyCode, keyCode);
+        EXPECT_EQ(facts_[0].characters, characters);
+        EXPECT_EQ(facts_[0].isMKey, isMKey);
     }
     // Keys typed by programs have no scan code; their own text stands.
     facts_.clear();
