@@ -30,13 +30,10 @@ TEST_F(ShapeRenderingTest, CharacterIsDrawnCentredInsteadOfItsFigure) {
     addShape({60, 60}, 80, 0, 0).character = "H";
     addShape({340, 240}, 80, 0, 3).character = "H";
     const QImage image = render();
-    const auto inked = [&](int x, int y, int w, int h) {
-        return countPixels(image, QRect(x, y, w, h), colour(5));
-    };
-    const int left = inked(120, 70, 80, 160);
-    const int right = inked(200, 70, 80, 160);
-    const int top = inked(120, 70, 160, 80);
-    const int bottom = inked(120, 150, 160, 80);
+    const int left = countPixels(image, {120, 70, 80, 160}, colour(5));
+    const int right = countPixels(image, {200, 70, 80, 160}, colour(5));
+    const int top = countPixels(image, {120, 70, 160, 80}, colour(5));
+    const int bottom = countPixels(image, {120, 150, 160, 80}, colour(5));
     ASSERT_GT(left + right, 160 * 160 / 5) << "the glyph is drawn at 0.95 of the shape's size";
     EXPECT_NEAR(left, right, (left + right) / 10);
     EXPECT_NEAR(top, bottom, (top + bottom) / 4) << "the ink's middle lies a little high";
