@@ -22,10 +22,7 @@ std::vector<float> renderSeconds(Mixer& mixer, double seconds) {
 }
 
 float peak(std::span<const float> samples) {
-    float most = 0.f;
-    for (const float s : samples)
-        most = std::max(most, std::abs(s));
-    return most;
+    return std::abs(std::ranges::max(samples, {}, [](float s) { return std::abs(s); }));
 }
 
 std::span<const float> window(const std::vector<float>& samples, double from, double to) {

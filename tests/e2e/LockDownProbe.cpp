@@ -38,10 +38,9 @@ InputDisposition reportKeys(const InputEvent& event) {
         report("up " + code);
     if (event.kind != InputEvent::Kind::keyDown)
         return InputDisposition::swallow;
-    std::string hex = event.characters.empty() ? "-" : "";
-    for (const unsigned char byte : event.characters)
-        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
-    report("key " + code + " " + hex + (event.isAutoRepeat ? " repeat" : ""));
+    const QByteArray hex = QByteArray::fromStdString(event.characters).toHex();
+    report("key " + code + " " + (hex.isEmpty() ? "-" : hex.toStdString()) +
+           (event.isAutoRepeat ? " repeat" : ""));
     return InputDisposition::swallow;
 }
 
@@ -56,22 +55,6 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
-
-// Follows the commands on stdin in the main loop, as they come.
-void followCommands(QtSystemShell& shell) {
-    std::thread([&shell] {
-        std::string command;
-        unsigned long n = 0;
-        while (std::cin >> command >> n) {
-            QMetaObject::invokeMethod(qApp, [&shell, command, n] {
-                if (command == "options")
-                    shell.setPresentationOptions(static_cast<PresentationOptions>(n));
-                else if (command == "stall")
-                    std::this_thread::sleep_for(std::chrono::seconds(n));
-            });
-        }
-    }).detach();
-}
 
 } // namespace
 
@@ -107,6 +90,18 @@ int main(int argc, char** argv) {
         }
     });
     poll.start(10);
-    followCommands(shell);
+    // Follows the commands on stdin in the main loop, as they come.
+    std::thread([&shell] {
+        std::string command;
+        unsigned long n = 0;
+        while (std::cin >> command >> n) {
+            QMetaObject::invokeMethod(qApp, [&shell, command, n] {
+                if (command == "options")
+                    shell.setPresentationOptions(static_cast<PresentationOptions>(n));
+                else if (command == "stall")
+                    std::this_thread::sleep_for(std::chrono::seconds(n));
+            });
+        }
+    }).detach();
     return application.exec();
 }

@@ -24,15 +24,12 @@ struct PacedFrames {
     FrameClock frameClock{clock, timers, [this](TimeStamp t) { frames.push_back(t); }};
 };
 
-QScreen& primaryScreen() {
-    return *QGuiApplication::primaryScreen();
-}
-
 TEST(FrameClockTest, FramesComeOncePerRefreshOfThePrimaryScreen) {
     PacedFrames paced;
     const TimeStamp start = paced.clock.now();
     paced.frameClock.start();
-    const Seconds period = FrameClock::refreshPeriod(primaryScreen().refreshRate());
+    const Seconds period =
+        FrameClock::refreshPeriod(QGuiApplication::primaryScreen()->refreshRate());
     ASSERT_EQ(paced.timers.runningIntervals(), std::vector<Seconds>{period});
 
     paced.timers.advance(Seconds(1.0) + period / 2);
@@ -60,12 +57,12 @@ TEST(FrameClockTest, StoppingEndsTheFramesAndARefreshRateChangeRepacesOnlyARunni
     EXPECT_GT(before, 0U);
 
     paced.frameClock.stop();
-    emit primaryScreen().refreshRateChanged(75.0);
+    emit QGuiApplication::primaryScreen()->refreshRateChanged(75.0);
     paced.timers.advance(Seconds(1.0));
     EXPECT_EQ(paced.frames.size(), before) << "a stopped clock stays stopped";
 
     paced.frameClock.start();
-    emit primaryScreen().refreshRateChanged(120.0);
+    emit QGuiApplication::primaryScreen()->refreshRateChanged(120.0);
     EXPECT_EQ(paced.timers.runningIntervals(), std::vector<Seconds>{Seconds(1.0 / 120.0)});
     paced.timers.advance(Seconds(0.1));
     EXPECT_GT(paced.frames.size(), before);

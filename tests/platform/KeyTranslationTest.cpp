@@ -34,38 +34,33 @@ TEST(VirtualKeyCodeTest, EachKnownScanCodeHasACodeOfItsOwn) {
 // types "m", and where no key does, by the US M position.
 TEST(KeyboardLayoutTest, TheLayoutItsGroupAndTheLocksDecideWhatAPositionTypes) {
     constexpr std::uint32_t kNumLock = 0x10, kCtrlAlt = 0x0C;
-    struct Row {
-        const char* layout;
-        std::uint32_t scan;
-        KeyboardLayout::Typing typing;
-        const char* characters;
-    };
-    const Row rows[] = {{"fr", kQScan, {}, "a"},
-                        {"fr", kDigit3Scan, {}, "\""},
-                        {"fr", kDigit3Scan, {.shift = true}, "3"},
-                        {"fr", kKeypad7Scan, {}, ""},
-                        {"fr", kKeypad7Scan, {.locks = kNumLock}, "7"},
-                        {"de", kYScan, {}, "z"},
-                        {"de", kDigit3Scan, {.shift = true}, "\u00a7"},
-                        {"de", kKeypad7Scan, {.locks = kNumLock | kCtrlAlt}, "7"},
-                        {"us(dvorak)", kQScan, {}, "'"},
-                        {"us(dvorak)", kSScan, {.locks = kCtrlAlt}, "o"},
-                        {"us(dvorak)", kDigit3Scan, {.shift = true}, "#"},
-                        {"us(dvorak)", kKeypad7Scan, {.shift = true, .locks = kNumLock}, ""},
-                        {"us,ru", kQScan, {}, "q"},
-                        {"us,ru", kQScan, {.group = 1}, "\u0439"},
-                        {"us,ru", kDigit3Scan, {.shift = true, .group = 1}, "\u2116"},
-                        {"us,ru", kKeypad7Scan, {.locks = kNumLock, .group = 1}, "7"},
-                        {"us,ru", kQScan, {.group = 7}, "q"}, // no such group
-                        {"us", kLeftArrowScan, {}, ""},
-                        {"us", 0, {}, ""},
-                        {"us", 100000, {.shift = true}, ""},
-                        {"no-such-layout", kAScan, {}, ""}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.layout) + " scan " + std::to_string(row.scan));
-        const KeyboardLayout layout = KeyboardLayout::fromNames(row.layout);
-        EXPECT_EQ(layout.isValid(), std::string(row.layout) != "no-such-layout");
-        EXPECT_EQ(layout.charactersIgnoringModifiers(row.scan, row.typing), row.characters);
+    const std::tuple<std::string, std::uint32_t, KeyboardLayout::Typing, const char*> rows[] = {
+        {"fr", kQScan, {}, "a"},
+        {"fr", kDigit3Scan, {}, "\""},
+        {"fr", kDigit3Scan, {.shift = true}, "3"},
+        {"fr", kKeypad7Scan, {}, ""},
+        {"fr", kKeypad7Scan, {.locks = kNumLock}, "7"},
+        {"de", kYScan, {}, "z"},
+        {"de", kDigit3Scan, {.shift = true}, "\u00a7"},
+        {"de", kKeypad7Scan, {.locks = kNumLock | kCtrlAlt}, "7"},
+        {"us(dvorak)", kQScan, {}, "'"},
+        {"us(dvorak)", kSScan, {.locks = kCtrlAlt}, "o"},
+        {"us(dvorak)", kDigit3Scan, {.shift = true}, "#"},
+        {"us(dvorak)", kKeypad7Scan, {.shift = true, .locks = kNumLock}, ""},
+        {"us,ru", kQScan, {}, "q"},
+        {"us,ru", kQScan, {.group = 1}, "\u0439"},
+        {"us,ru", kDigit3Scan, {.shift = true, .group = 1}, "\u2116"},
+        {"us,ru", kKeypad7Scan, {.locks = kNumLock, .group = 1}, "7"},
+        {"us,ru", kQScan, {.group = 7}, "q"}, // no such group
+        {"us", kLeftArrowScan, {}, ""},
+        {"us", 0, {}, ""},
+        {"us", 100000, {.shift = true}, ""},
+        {"no-such-layout", kAScan, {}, ""}};
+    for (const auto& [names, scan, typing, characters] : rows) {
+        SCOPED_TRACE(names + " scan " + std::to_string(scan));
+        const KeyboardLayout layout = KeyboardLayout::fromNames(names);
+        EXPECT_EQ(layout.isValid(), names != "no-such-layout");
+        EXPECT_EQ(layout.charactersIgnoringModifiers(scan, typing), characters);
     }
     const std::tuple<const char*, std::uint32_t, std::uint32_t> mKeys[] = {
         {"fr", 0, kSemicolonScan}, {"de", 0, kMScan},    {"us(dvorak)", 0, kMScan},

@@ -134,7 +134,6 @@ TEST_F(QtSystemShellTest, TerminationSignalsReleaseEverythingAndEndWithStatusZer
         EXPECT_EQ(runLoop([signal] { std::raise(signal); }), 0) << signal;
         EXPECT_EQ(asked_, 0) << "the system ending the process asks no one";
         EXPECT_EQ(shell_.presentationOptions(), kNoPresentationOptions);
-        EXPECT_FALSE(shell_.pointerHidden());
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_FALSE(sessionEnd_.holdingOff);
     }

@@ -67,7 +67,6 @@ TEST(QtTimerServiceTest, ADelayedActionRunsOnceAndNotAfterTheServiceIsGone) {
 }
 
 TEST(PacedTimerTest, TicksComeOnWholeIntervalsNeverEarlyAndALateOneIsDelayedNotDoubled) {
-    const auto interval = std::chrono::duration_cast<Clock::duration>(Seconds(1.0 / 60.0));
     std::vector<Clock::time_point> targets;
     Clock::time_point stallEnd;
     bool early = false;
@@ -76,19 +75,19 @@ TEST(PacedTimerTest, TicksComeOnWholeIntervalsNeverEarlyAndALateOneIsDelayedNotD
         early = early || Clock::now() < targets.back();
         if (targets.size() == 1) {
             // The main thread is busy for three intervals.
-            std::this_thread::sleep_for(3 * interval);
+            std::this_thread::sleep_for(3 * kSixtieth);
             stallEnd = Clock::now();
         }
     });
-    timer.start(interval);
+    timer.start(kSixtieth);
     ASSERT_TRUE(QTest::qWaitFor([&] { return targets.size() >= 6; }, kPatienceMs));
     timer.stop();
     EXPECT_FALSE(early);
     EXPECT_GT(targets[1], stallEnd) << "no burst of catch-up ticks after the stall";
     for (std::size_t i = 1; i < targets.size(); ++i) {
         const auto step = targets[i] - targets[i - 1];
-        EXPECT_EQ(step % interval, Clock::duration::zero()) << "tick " << i;
-        EXPECT_GE(step, interval);
+        EXPECT_EQ(step % kSixtieth, Clock::duration::zero()) << "tick " << i;
+        EXPECT_GE(step, kSixtieth);
     }
 }
 

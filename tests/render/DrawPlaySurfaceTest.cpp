@@ -2,8 +2,6 @@
 
 #include "RenderFixture.h"
 
-#include <QPainter>
-
 namespace wigglepad {
 namespace {
 
@@ -20,17 +18,6 @@ TEST_F(DrawPlaySurfaceTest, BubbleShowsBodyHighlightAndRimUnderEverythingElse) {
                             {200, 144, body}, {200, 203, kBackground}, {230, 150, colour(2)}};
     expectPixels(image, probes);
     EXPECT_FALSE(looksLike(at(image, 250, 150), body)) << "the rim lies on the outline";
-}
-
-TEST_F(DrawPlaySurfaceTest, LeavesThePaintersStateAsItFoundIt) {
-    QImage image(kCanvas, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.setOpacity(0.4);
-    painter.setBrush(Qt::green);
-    state.cursorPosition.set(Point{100, 100});
-    drawPlaySurface(painter, QSizeF(kCanvas), now(), state, kBackground, caches);
-    EXPECT_DOUBLE_EQ(painter.opacity(), 0.4);
-    EXPECT_EQ(painter.brush().color(), QColor(Qt::green));
 }
 
 // Pre-rendered figures, characters, bubbles and ribbons look the same at either pixel density,

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <span>
+#include <tuple>
 
 namespace wigglepad {
 
@@ -35,7 +36,9 @@ protected:
         image.setDevicePixelRatio(devicePixelRatio);
         image.fill(Qt::magenta);
         QPainter painter(&image);
+        painter.setOpacity(0.4); // the frame sets its own and must give this back
         drawPlaySurface(painter, QSizeF(size), now(), state, kBackground, caches);
+        EXPECT_DOUBLE_EQ(painter.opacity(), 0.4) << "the painter's state is left as found";
         return image;
     }
 
@@ -59,13 +62,10 @@ protected:
     static QColor at(const QImage& image, double x, double y) {
         return image.pixelColor(int(x), int(y));
     }
-    struct Probe {
-        double x, y;
-        QColor expected;
-    };
+    using Probe = std::tuple<double, double, QColor>;
     static void expectPixels(const QImage& image, std::span<const Probe> probes) {
-        for (const Probe& p : probes)
-            EXPECT_TRUE(looksLike(at(image, p.x, p.y), p.expected)) << "at " << p.x << ", " << p.y;
+        for (const auto& [x, y, expected] : probes)
+            EXPECT_TRUE(looksLike(at(image, x, y), expected)) << "at " << x << ", " << y;
     }
     static int countPixels(const QImage& image, const QRect& area, const QColor& colour) {
         return countNear(image.copy(area), colour, 3);

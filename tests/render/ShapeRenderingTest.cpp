@@ -12,20 +12,16 @@ TEST_F(ShapeRenderingTest, EachKindCoversItsFigureAndLeavesItsSquaresCornersEmpt
     for (int i = 0; i < 4; ++i)
         addShape({100.0 + 200 * i, 150}, 100, kinds[i], 4);
     const QImage image = render({800, 300});
-    const struct {
-        int shape;
-        double dx, dy;
-        bool covered;
-    } probes[] = {
+    const std::tuple<int, double, double, bool> probes[] = {
         {0, 0, 0, true},     {0, 0, -48, true},    {0, 46, 0, true},    {0, -47, -47, false},
         {0, 46, 46, false},  {1, 0, 0, true},      {1, 0, -49, true},   {1, -49, 0, true},
         {1, -42, -42, true}, {1, -49, -49, false}, {1, 48, 48, false},  {2, 0, 0, true},
         {2, 0, -46, true},   {2, -47, 47, true},   {2, 46, 47, true},   {2, -47, -47, false},
         {2, 46, -47, false}, {3, -47, 47, true},   {3, -47, -47, false}};
-    for (const auto& p : probes)
-        EXPECT_TRUE(looksLike(at(image, 100 + 200 * p.shape + p.dx, 150 + p.dy),
-                              p.covered ? colour(4) : kBackground))
-            << "kind " << kinds[p.shape] << " at " << p.dx << ", " << p.dy;
+    for (const auto& [shape, dx, dy, covered] : probes)
+        EXPECT_TRUE(looksLike(at(image, 100 + 200 * shape + dx, 150 + dy),
+                              covered ? colour(4) : kBackground))
+            << "kind " << kinds[shape] << " at " << dx << ", " << dy;
 }
 
 // Characters sharing a size keep their own colours, and a character hides its figure's kind.
@@ -34,13 +30,10 @@ TEST_F(ShapeRenderingTest, CharacterIsDrawnCentredInsteadOfItsFigure) {
     addShape({60, 60}, 80, 0, 0).character = "H";
     addShape({340, 240}, 80, 0, 3).character = "H";
     const QImage image = render();
-    const auto inked = [&](int x, int y, int w, int h) {
-        return countPixels(image, QRect(x, y, w, h), colour(5));
-    };
-    const int left = inked(120, 70, 80, 160);
-    const int right = inked(200, 70, 80, 160);
-    const int top = inked(120, 70, 160, 80);
-    const int bottom = inked(120, 150, 160, 80);
+    const int left = countPixels(image, {120, 70, 80, 160}, colour(5));
+    const int right = countPixels(image, {200, 70, 80, 160}, colour(5));
+    const int top = countPixels(image, {120, 70, 160, 80}, colour(5));
+    const int bottom = countPixels(image, {120, 150, 160, 80}, colour(5));
     ASSERT_GT(left + right, 160 * 160 / 5) << "the glyph is drawn at 0.95 of the shape's size";
     EXPECT_NEAR(left, right, (left + right) / 10);
     EXPECT_NEAR(top, bottom, (top + bottom) / 4) << "the ink's middle lies a little high";
@@ -54,23 +47,21 @@ TEST_F(ShapeRenderingTest, CharacterIsDrawnCentredInsteadOfItsFigure) {
 // Unsettled shapes fade from 15 s to 18 s after birth, settled ones over 3 s from settling; one
 // stamped just after the frame's time shows fully.
 TEST_F(ShapeRenderingTest, ShapesFadeOutByThePruningHorizon) {
-    const struct {
-        double bornAgo;
-        std::optional<double> settledAgo;
-        double opacity;
-    } cases[] = {{15.0, {}, 1.0},  {16.5, {}, 0.5},   {17.97, {}, 0.0},
-                 {20.0, 1.5, 0.5}, {20.0, 2.97, 0.0}, {0.0, -0.05, 1.0}};
+    const std::tuple<double, std::optional<double>, double> cases[] = {
+        {15.0, {}, 1.0},  {16.5, {}, 0.5},   {17.97, {}, 0.0},
+        {20.0, 1.5, 0.5}, {20.0, 2.97, 0.0}, {0.0, -0.05, 1.0}};
     for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [bornAgo, settledAgo, opacity] = cases[i];
         PlayShape& shape = addShape({40.0 + 64 * i, 150}, 40, 0, 2);
-        shape.born = now() - cases[i].bornAgo;
-        if (cases[i].settledAgo) {
+        shape.born = now() - bornAgo;
+        if (settledAgo) {
             shape.settled = true;
-            shape.settledTime = now() - *cases[i].settledAgo;
+            shape.settledTime = now() - *settledAgo;
         }
     }
     const QImage image = render();
     for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_TRUE(looksLike(at(image, 40 + 64 * i, 150), onBackground(2, cases[i].opacity)))
+        EXPECT_TRUE(looksLike(at(image, 40 + 64 * i, 150), onBackground(2, std::get<2>(cases[i]))))
             << "case " << i;
 }
 

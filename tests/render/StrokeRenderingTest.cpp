@@ -46,14 +46,13 @@ TEST_F(TrailTest, PauseBreaksTheTwoSegmentsAroundIt) {
 }
 
 TEST(TrailSegmentColorTest, HueScrollsWithTheTimeAndAlongTheTrail) {
-    const TimeStamp reference = kReferenceDate;
-    EXPECT_NEAR(trailSegmentColor(1, 4, reference).hsvHueF(), 0.0, 0.01);
-    EXPECT_NEAR(trailSegmentColor(2, 4, reference).hsvHueF(), 0.375, 0.01);
-    EXPECT_NEAR(trailSegmentColor(2, 4, reference + 1.0).hsvHueF(), 0.675, 0.01);
-    EXPECT_NEAR(trailSegmentColor(1, 4, reference - 1.0).hsvHueF(), 0.3, 0.01)
+    EXPECT_NEAR(trailSegmentColor(1, 4, kReferenceDate).hsvHueF(), 0.0, 0.01);
+    EXPECT_NEAR(trailSegmentColor(2, 4, kReferenceDate).hsvHueF(), 0.375, 0.01);
+    EXPECT_NEAR(trailSegmentColor(2, 4, kReferenceDate + 1.0).hsvHueF(), 0.675, 0.01);
+    EXPECT_NEAR(trailSegmentColor(1, 4, kReferenceDate - 1.0).hsvHueF(), 0.3, 0.01)
         << "before the reference date the fraction keeps its sign, then loses it";
-    EXPECT_NEAR(trailSegmentColor(1, 4, reference).hsvSaturationF(), 0.35, 0.01);
-    EXPECT_NEAR(trailSegmentColor(1, 4, reference).valueF(), 0.92, 0.01);
+    EXPECT_NEAR(trailSegmentColor(1, 4, kReferenceDate).hsvSaturationF(), 0.35, 0.01);
+    EXPECT_NEAR(trailSegmentColor(1, 4, kReferenceDate).valueF(), 0.92, 0.01);
 }
 
 // A 14-point ribbon with a white core of 0.3 × 14 points, new, halfway through its 4 s and at
@@ -86,20 +85,18 @@ TEST_F(StrokeRenderingTest, RibbonTooLargeToPreRenderIsStrokedAlike) {
 }
 
 TEST_F(StrokeRenderingTest, DragPreviewShowsOnlyBeyondTenPointsAsADashedSCurve) {
-    const Point start{50, 150};
-    state.dragStart.set(start);
+    state.dragStart.set(Point{50, 150});
     state.dragCurrent.set(Point{60, 150});
     EXPECT_TRUE(isBlank(render()));
     state.dragCurrent.set(Point{61, 150});
     EXPECT_TRUE(looksLike(at(render(), 50, 150), onBackground(0, 0.4)));
 
-    const Point end{350, 150};
-    state.dragCurrent.set(end);
+    state.dragCurrent.set(Point{350, 150});
     const QImage image = render();
     // Walk the S-curve 3.5 points to one side of its centre line: inside a solid 8-point line
     // all the way, but between dashes the round caps leave gaps there.
-    QPainterPath curve(toQPointF(start));
-    curve.cubicTo(200, 240, 200, 60, end.x, end.y);
+    QPainterPath curve(QPointF(50, 150));
+    curve.cubicTo(200, 240, 200, 60, 350, 150);
     int dashed = 0;
     int gaps = 0;
     for (int step = 0; step <= 1000; ++step) {
