@@ -52,7 +52,6 @@ TEST_F(ExitTapZoneTest, FiveClicksInOneRunOpenTheConfirmation) {
 
 TEST_F(ExitTapZoneTest, AnOpeningStartsTheCountAgain) {
     EXPECT_EQ(clickAfterPauses({0.0, 0.1, 0.1, 0.1, 0.1}), 5) << "the first tap counts";
-    EXPECT_EQ(zone.tapCount(), 0);
     showConfirm.set(false);
     EXPECT_EQ(clickAfterPauses({0.1, 0.1, 0.1, 0.1}), 0) << "four more clicks are not enough";
     EXPECT_EQ(clickAfterPauses({0.1}), 1);

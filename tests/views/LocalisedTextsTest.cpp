@@ -90,9 +90,8 @@ TEST(LocalisedTextsTest, GermanMenuSaysEveryTextInGerman) {
                      "Ihre Auswahl wird für das nächste Mal gespeichert.", "Starten"}));
 
     const QStringList data = german.texts(true);
-    EXPECT_TRUE(data.contains("0–12 Monate"));
-    EXPECT_TRUE(data.contains("5× rechts oben"));
-    EXPECT_TRUE(data.contains("Wigglepad beenden (3 Sekunden)"));
+    EXPECT_TRUE(data.contains("0–12 Monate") && data.contains("5× rechts oben") &&
+                data.contains("Wigglepad beenden (3 Sekunden)"));
     ASSERT_EQ(english.size(), data.size());
     for (const QString& text : english)
         EXPECT_FALSE(data.contains(text)) << text.toStdString();
