@@ -10,7 +10,6 @@ namespace {
 class InputRouterTest : public LaunchedDelegate {
 protected:
     std::size_t shapes() { return state().shapes.get().size(); }
-    long pointerLog(const char* line) { return std::ranges::count(shell.log, line); }
 };
 
 // Mouse events always reach the views, so the adult controls keep working; keys and scrolling
@@ -119,14 +118,14 @@ TEST_F(InputRouterTest, MovementKeepsHideAndShowPairedWithTheOverlaysAndSpacesTh
     state().showMenu.set(true);
     mouse(QEvent::MouseMove, {10, 10});
     mouse(QEvent::MouseMove, {20, 10});
-    EXPECT_EQ(pointerLog("unhide pointer"), 1);
+    EXPECT_EQ(std::ranges::count(shell.log, "unhide pointer"), 1);
     EXPECT_EQ(state().cursorPosition.get(), std::nullopt);
     EXPECT_TRUE(state().trail.get().empty());
     state().showMenu.set(false);
     mouse(QEvent::MouseMove, {30, 10});
     clock.advance(0.01);
     mouse(QEvent::MouseMove, {40, 10});
-    EXPECT_EQ(pointerLog("hide pointer"), 2);
+    EXPECT_EQ(std::ranges::count(shell.log, "hide pointer"), 2);
     EXPECT_EQ(state().cursorPosition.get(), (Point{40, 10}));
     EXPECT_EQ(state().trail.get().size(), 1U) << "lastMouse began in the distant past";
     EXPECT_TRUE(shell.pointerHidden());
