@@ -64,10 +64,10 @@ TEST_F(InputRouterTest, TwentyPointsIsStillAClickAndFartherMakesARibbon) {
     click({100, 100}, {112, 116});
     ASSERT_EQ(shapes(), 1U);
     EXPECT_EQ(state().shapes.get()[0].position, (Point{112, 116}));
+    EXPECT_FALSE(state().dragStart.get() || state().dragCurrent.get());
     click({100, 100}, {112.1, 116.1});
     EXPECT_EQ(shapes(), 1U);
     EXPECT_EQ(state().ribbons.get().size(), 1U);
-    EXPECT_FALSE(state().dragStart.get() || state().dragCurrent.get());
 }
 
 // A held key spawns once, whether X11 marks its repeats or not.

@@ -35,7 +35,6 @@ TEST(SwitchToggleTest, AClickFlipsItTheKnobSlidesOverAndTheTrackTakesTheAccent) 
     EXPECT_TRUE(near(trackColour(toggle), LightAppearance::accent()));
 
     QTest::mouseClick(&toggle, Qt::LeftButton);
-    EXPECT_FALSE(toggle.isChecked());
     EXPECT_TRUE(knobSettlesAt(toggle, 0.0));
 }
 
