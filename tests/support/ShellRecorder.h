@@ -33,7 +33,6 @@ public:
     std::vector<std::string> log;
     QWindow* window = nullptr;
     bool terminated = false;
-    // The desktop's side: taking the activation away.
     std::function<void()> resignActive;
     // Called as the options change, before the change is noted: a test's look at that moment.
     std::function<void()> beforeOptions;

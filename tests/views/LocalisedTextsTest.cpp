@@ -56,7 +56,6 @@ struct LocalisedMenu {
         return found;
     }
 
-    // Whether every label has room for all its lines.
     bool everyLineFits() const {
         for (const QLabel* label : menu.findChildren<QLabel*>())
             if (label->wordWrap() ? label->height() < label->heightForWidth(label->width())

@@ -28,7 +28,6 @@ struct SwipePost {
 
 class MenuViewTest : public ::testing::Test {
 protected:
-    // The state from empty settings, and the menu over a window.
     MenuViewTest() {
         window.resize(1920, 1080);
         menu = new MenuView(play.state, kInk, kMuted, settings, notifications, &window);
@@ -57,7 +56,6 @@ protected:
     }
     SwitchToggle& swipeSwitch() { return *menu->findChildren<SwitchToggle*>().at(0); }
     SwitchToggle& soundSwitch() { return *menu->findChildren<SwitchToggle*>().at(1); }
-    StyledButton& startButton() { return button(*menu, "Start"); }
     // Through the window, as a real click comes: a card's face must let it through.
     void click(QWidget& widget) {
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
@@ -107,7 +105,7 @@ TEST_F(MenuViewTest, StartSavesTheChoiceAppliesTheSwipeSettingAndFadesTheMenuOut
     state().objectWillChange.subscribe(
         [&] { animated.push_back(AnimationTransaction::current().has_value()); });
 
-    click(startButton());
+    click(button(*menu, "Start"));
     EXPECT_EQ(settings.stringValue(kModeKey), "lettersNumbers");
     EXPECT_EQ(settings.boolValue(kModeChosenKey), true);
     EXPECT_EQ(settings.boolValue(kAllowSwipeKey), false) << "stored although never flipped";
@@ -188,9 +186,9 @@ TEST_F(MenuViewTest, TabGoesRoundTheControlsAndSpacePressesThem) {
     EXPECT_EQ(state().mode.get(), PlayMode::lettersNumbers);
     EXPECT_EQ(type(Qt::Key_Tab), &swipeSwitch());
     EXPECT_EQ(type(Qt::Key_Tab), &soundSwitch());
-    EXPECT_EQ(type(Qt::Key_Tab), &startButton());
+    EXPECT_EQ(type(Qt::Key_Tab), &button(*menu, "Start"));
     EXPECT_EQ(type(Qt::Key_Tab), &card(PlayMode::sensory)) << "round again, never below the menu";
-    EXPECT_EQ(type(Qt::Key_Backtab), &startButton());
+    EXPECT_EQ(type(Qt::Key_Backtab), &button(*menu, "Start"));
     type(Qt::Key_Return);
     type(Qt::Key_Enter);
     EXPECT_TRUE(state().showMenu.get());
