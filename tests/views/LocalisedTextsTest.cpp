@@ -25,7 +25,6 @@ namespace wigglepad {
 namespace {
 
 constexpr int kButtonLabelWidth = 100; // the confirmation's buttons keep their labels this wide
-constexpr int kBannerHeight = 88;      // the German banner's height, 1280 points wide
 
 bool fromData(const QWidget* widget) {
     for (; widget; widget = widget->parentWidget())
@@ -41,7 +40,7 @@ struct LocalisedMenu {
         : translations(QLocale(QString::fromLatin1(locale))) {
         window.resize(1280, 720);
         window.show();
-        menu.setTopInset(kBannerHeight);
+        menu.setTopInset(88); // the German banner's height, 1280 points wide
     }
 
     // The texts of its labels and buttons in building order: fixed ones or those from data.
