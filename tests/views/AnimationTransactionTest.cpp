@@ -18,7 +18,6 @@ namespace {
 using std::chrono::milliseconds;
 
 TEST(AnimationTransactionTest, BlocksNestAndEachRestoresTheAnimationAroundIt) {
-    EXPECT_FALSE(AnimationTransaction::current());
     const Animation slow{milliseconds(1000), QEasingCurve(QEasingCurve::Linear)};
     withAnimation(slow, [&] {
         withAnimation(
