@@ -17,8 +17,7 @@ class ExitTapZoneTest : public ::testing::Test {
 protected:
     ExitTapZoneTest() { zone.resize(44, 44); }
 
-    // Clicks after each pause in turn; returns the click on which the confirmation opened
-    // (1-based), or 0.
+    // Clicks after each pause; returns the click (1-based) that opened the confirmation, or 0.
     int clickAfterPauses(const std::vector<double>& pauses) {
         for (std::size_t i = 0; i < pauses.size(); ++i) {
             clock.advance(pauses[i]);
