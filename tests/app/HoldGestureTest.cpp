@@ -10,7 +10,6 @@ namespace {
 class HoldGestureTest : public LaunchedDelegate {
 public:
     bool quit() const { return shell.terminated; }
-    bool modeChosen() { return loadSavedMode(settings).has_value(); }
     // A hold runs while its timer does; nothing else ticks at its pace.
     long runningHolds() const {
         return std::ranges::count(timers.runningIntervals(), HoldGesture::kTickInterval);
@@ -41,13 +40,13 @@ TEST_F(HoldGestureTest, TheMenuHoldOpensTheMenuOnceAndForgetsTheChosenMode) {
     down(kM);
     advance(4.9);
     EXPECT_FALSE(state().showMenu.get());
-    EXPECT_TRUE(modeChosen());
+    EXPECT_TRUE(loadSavedMode(settings));
     advance(0.15);
     EXPECT_TRUE(state().showMenu.get());
     EXPECT_EQ(animatedChanges, 1) << "the menu came up animated";
     state().objectWillChange.unsubscribe(token);
     EXPECT_EQ(state().menuHoldProgress.get(), 0.0);
-    EXPECT_FALSE(modeChosen());
+    EXPECT_FALSE(loadSavedMode(settings));
     state().showMenu.set(false);
     down(kM, true);
     advance(6.0);

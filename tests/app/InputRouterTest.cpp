@@ -10,7 +10,6 @@ namespace {
 class InputRouterTest : public LaunchedDelegate {
 protected:
     std::size_t shapes() { return state().shapes.get().size(); }
-    long pointerLog(const char* line) { return std::ranges::count(shell.log, line); }
 };
 
 // Mouse events always reach the views, so the adult controls keep working; keys and scrolling
@@ -65,10 +64,10 @@ TEST_F(InputRouterTest, TwentyPointsIsStillAClickAndFartherMakesARibbon) {
     click({100, 100}, {112, 116});
     ASSERT_EQ(shapes(), 1U);
     EXPECT_EQ(state().shapes.get()[0].position, (Point{112, 116}));
+    EXPECT_FALSE(state().dragStart.get() || state().dragCurrent.get());
     click({100, 100}, {112.1, 116.1});
     EXPECT_EQ(shapes(), 1U);
     EXPECT_EQ(state().ribbons.get().size(), 1U);
-    EXPECT_FALSE(state().dragStart.get() || state().dragCurrent.get());
 }
 
 // A held key spawns once, whether X11 marks its repeats or not.
@@ -119,17 +118,16 @@ TEST_F(InputRouterTest, MovementKeepsHideAndShowPairedWithTheOverlaysAndSpacesTh
     state().showMenu.set(true);
     mouse(QEvent::MouseMove, {10, 10});
     mouse(QEvent::MouseMove, {20, 10});
-    EXPECT_EQ(pointerLog("unhide pointer"), 1);
+    EXPECT_EQ(std::ranges::count(shell.log, "unhide pointer"), 1);
     EXPECT_EQ(state().cursorPosition.get(), std::nullopt);
     EXPECT_TRUE(state().trail.get().empty());
     state().showMenu.set(false);
     mouse(QEvent::MouseMove, {30, 10});
     clock.advance(0.01);
     mouse(QEvent::MouseMove, {40, 10});
-    EXPECT_EQ(pointerLog("hide pointer"), 2);
+    EXPECT_EQ(std::ranges::count(shell.log, "hide pointer"), 2);
     EXPECT_EQ(state().cursorPosition.get(), (Point{40, 10}));
     EXPECT_EQ(state().trail.get().size(), 1U) << "lastMouse began in the distant past";
-    EXPECT_TRUE(shell.pointerHidden());
     clock.advance(0.017);
     mouse(QEvent::MouseMove, {50, 60}, Qt::NoButton, Qt::RightButton);
     EXPECT_EQ(state().trail.get().size(), 2U);

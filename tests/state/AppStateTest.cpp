@@ -11,35 +11,32 @@ using AppStateTest = PlayStateFixture;
 // The menu shows exactly when a valid mode was not chosen (a completed M hold clears only the
 // flag); a mode is only its exact, case-sensitive raw value and ill-typed entries read as absent.
 TEST_F(AppStateTest, CreationShowsTheMenuUnlessAValidModeWasChosen) {
+    using Value = MemorySettingsStore::Value;
+    using namespace std::string_literals;
     const struct {
-        std::optional<bool> modeChosen;
-        const char* mode;               // absent when null
-        std::optional<PlayMode> chosen; // none: the menu shows, in sensory mode
-    } cases[] = {{{}, nullptr, {}},
-                 {true, "lettersNumbers", PlayMode::lettersNumbers},
-                 {true, "sensory", PlayMode::sensory},
-                 {true, nullptr, {}},
-                 {true, "Sensory", {}},
-                 {true, "letters", {}},
-                 {false, "lettersNumbers", {}}};
+        std::optional<Value> modeChosen, mode; // absent when none
+        std::optional<PlayMode> chosen;        // none: the menu shows, in sensory mode
+    } cases[] = {{{}, {}, {}},
+                 {true, "lettersNumbers"s, PlayMode::lettersNumbers},
+                 {true, "sensory"s, PlayMode::sensory},
+                 {true, {}, {}},
+                 {true, "Sensory"s, {}},
+                 {true, "letters"s, {}},
+                 {false, "lettersNumbers"s, {}},
+                 {"true"s, "lettersNumbers"s, {}},
+                 {true, 1.0, {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
         MemorySettingsStore store;
         if (c.modeChosen)
-            store.setBool(kModeChosenKey, *c.modeChosen);
+            store.setRaw(kModeChosenKey, *c.modeChosen);
         if (c.mode)
-            store.setString(kModeKey, c.mode);
+            store.setRaw(kModeKey, *c.mode);
         const AppState created(clock, screen, random, store);
         EXPECT_EQ(created.showMenu.get(), !c.chosen);
         EXPECT_EQ(created.mode.get(), c.chosen.value_or(PlayMode::sensory));
         EXPECT_TRUE(created.showBanner.get());
     }
-    settings.setRaw(kModeChosenKey, std::string("true"));
-    settings.setString(kModeKey, "lettersNumbers");
-    EXPECT_TRUE(AppState(clock, screen, random, settings).showMenu.get());
-    settings.setBool(kModeChosenKey, true);
-    settings.setRaw(kModeKey, 1.0);
-    EXPECT_TRUE(AppState(clock, screen, random, settings).showMenu.get());
 }
 
 TEST_F(AppStateTest, EachWriteAnnouncesOnceBeforeTheValueChanges) {

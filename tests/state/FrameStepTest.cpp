@@ -127,7 +127,7 @@ TEST_F(FrameStepTest, BubblesDriftTurnBackInsideAndEnterWhileFewerThanEight) {
 }
 
 TEST_F(FrameStepTest, ParticlesExpireAfterTheirLifeAndBeyondTheCapOfAHundred) {
-    clock.set(1.0 - kStep);
+    clock.advance(-kStep);
     state.frameStep();
     auto& particles = state.bubbleParticles.unannounced();
     particles.push_back({{}, {}, {}, 1.0, 1.0 - 0.61});

@@ -11,7 +11,6 @@ public:
         : now_(start) {}
     TimeStamp now() const override { return now_; }
     void advance(double seconds) { now_ += seconds; }
-    void set(TimeStamp t) { now_ = t; }
 
 private:
     TimeStamp now_;

@@ -1,7 +1,5 @@
 #include "ShellRecorder.h"
 
-#include <algorithm>
-
 namespace wigglepad {
 
 void ShellRecorder::setPresentationOptions(PresentationOptions options) {
@@ -9,16 +7,6 @@ void ShellRecorder::setPresentationOptions(PresentationOptions options) {
         beforeOptions();
     options_ = options;
     log.push_back("options " + std::to_string(options));
-}
-
-void ShellRecorder::hidePointer() {
-    ++outstandingHides_;
-    log.emplace_back("hide pointer");
-}
-
-void ShellRecorder::unhidePointer() {
-    outstandingHides_ = std::max(outstandingHides_ - 1, 0);
-    log.emplace_back("unhide pointer");
 }
 
 void ShellRecorder::terminate() {

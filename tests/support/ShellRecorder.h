@@ -23,20 +23,16 @@ public:
     void setResignActiveHandler(std::function<void()> handler) override {
         resignActive = std::move(handler);
     }
-    void hidePointer() override;
-    void unhidePointer() override;
+    void hidePointer() override { log.emplace_back("hide pointer"); }
+    void unhidePointer() override { log.emplace_back("unhide pointer"); }
     void setTerminationDelegate(TerminationDelegate delegate) override {
         termination_ = std::move(delegate);
     }
     void terminate() override;
 
-    // Counted as the real pointer counts: a surplus unhide does nothing.
-    bool pointerHidden() const { return outstandingHides_ > 0; }
-
     std::vector<std::string> log;
     QWindow* window = nullptr;
     bool terminated = false;
-    // The desktop's side: taking the activation away.
     std::function<void()> resignActive;
     // Called as the options change, before the change is noted: a test's look at that moment.
     std::function<void()> beforeOptions;
@@ -44,7 +40,6 @@ public:
 private:
     PresentationOptions options_ = kNoPresentationOptions;
     TerminationDelegate termination_;
-    int outstandingHides_ = 0;
 };
 
 } // namespace wigglepad

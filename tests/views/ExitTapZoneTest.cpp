@@ -17,8 +17,7 @@ class ExitTapZoneTest : public ::testing::Test {
 protected:
     ExitTapZoneTest() { zone.resize(44, 44); }
 
-    // Clicks after each pause in turn; returns the click on which the confirmation opened
-    // (1-based), or 0.
+    // Clicks after each pause; returns the click (1-based) that opened the confirmation, or 0.
     int clickAfterPauses(const std::vector<double>& pauses) {
         for (std::size_t i = 0; i < pauses.size(); ++i) {
             clock.advance(pauses[i]);
@@ -52,7 +51,6 @@ TEST_F(ExitTapZoneTest, FiveClicksInOneRunOpenTheConfirmation) {
 
 TEST_F(ExitTapZoneTest, AnOpeningStartsTheCountAgain) {
     EXPECT_EQ(clickAfterPauses({0.0, 0.1, 0.1, 0.1, 0.1}), 5) << "the first tap counts";
-    EXPECT_EQ(zone.tapCount(), 0);
     showConfirm.set(false);
     EXPECT_EQ(clickAfterPauses({0.1, 0.1, 0.1, 0.1}), 0) << "four more clicks are not enough";
     EXPECT_EQ(clickAfterPauses({0.1}), 1);

@@ -47,7 +47,6 @@ TEST_F(FittingColumnTest, SitsInTheMiddleNarrowingEveryGapAlikeToFitAShortRoom) 
         EXPECT_EQ(column->geometry(), row.placed);
         EXPECT_EQ(sections[0]->y(), row.firstGap);
         EXPECT_EQ(sections[1]->y() - sections[0]->geometry().bottom() - 1, row.innerGap);
-        EXPECT_EQ(sections[0]->size(), QSize(100, 50)) << "the sections keep their sizes";
     }
 }
 

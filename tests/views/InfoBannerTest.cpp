@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLayout>
-#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 

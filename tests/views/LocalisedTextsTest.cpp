@@ -25,7 +25,6 @@ namespace wigglepad {
 namespace {
 
 constexpr int kButtonLabelWidth = 100; // the confirmation's buttons keep their labels this wide
-constexpr int kBannerHeight = 88;      // the German banner's height, 1280 points wide
 
 bool fromData(const QWidget* widget) {
     for (; widget; widget = widget->parentWidget())
@@ -41,7 +40,7 @@ struct LocalisedMenu {
         : translations(QLocale(QString::fromLatin1(locale))) {
         window.resize(1280, 720);
         window.show();
-        menu.setTopInset(kBannerHeight);
+        menu.setTopInset(88); // the German banner's height, 1280 points wide
     }
 
     // The texts of its labels and buttons in building order: fixed ones or those from data.
@@ -56,7 +55,6 @@ struct LocalisedMenu {
         return found;
     }
 
-    // Whether every label has room for all its lines.
     bool everyLineFits() const {
         for (const QLabel* label : menu.findChildren<QLabel*>())
             if (label->wordWrap() ? label->height() < label->heightForWidth(label->width())
@@ -90,9 +88,8 @@ TEST(LocalisedTextsTest, GermanMenuSaysEveryTextInGerman) {
                      "Ihre Auswahl wird für das nächste Mal gespeichert.", "Starten"}));
 
     const QStringList data = german.texts(true);
-    EXPECT_TRUE(data.contains("0–12 Monate"));
-    EXPECT_TRUE(data.contains("5× rechts oben"));
-    EXPECT_TRUE(data.contains("Wigglepad beenden (3 Sekunden)"));
+    EXPECT_TRUE(data.contains("0–12 Monate") && data.contains("5× rechts oben") &&
+                data.contains("Wigglepad beenden (3 Sekunden)"));
     ASSERT_EQ(english.size(), data.size());
     for (const QString& text : english)
         EXPECT_FALSE(data.contains(text)) << text.toStdString();
